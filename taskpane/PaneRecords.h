@@ -1,0 +1,147 @@
+#pragma once
+
+// The task pane's data: one record per bar and per item, and the pane-wide
+// state. The control (torkExplorerBarCtl) owns them; layout, painting and
+// input read and update them; the public handle classes reach them by ID.
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A colour value: plain RGB with red in the low byte, -1 for "use the default",
+// or a system-colour code (high bit set, system colour index in the low byte).
+using OleColor = std::int32_t;
+inline constexpr OleColor kDefaultColor = -1;
+inline constexpr OleColor kSysColorWindow = static_cast<OleColor>(0x80000005u); // -2147483643
+
+enum ItemKind : std::int32_t {
+    ItemKindLink = 0,
+    ItemKindText = 1,
+    ItemKindHostedControl = 2,
+};
+
+enum BarState : std::int32_t {
+    BarCollapsed = 0,
+    BarExpanded = 1,
+};
+
+enum PaneStyle : std::int32_t {
+    PaneStyleTaskPane = 0,
+    PaneStyleSearch = 1,
+};
+
+struct pcExplorerBarItem {
+    std::int32_t ID = 0;
+    std::int32_t BarID = 0;
+    QString Text;
+    QString Key;
+    QString Tag;
+    std::int32_t ItemData = 0;
+    std::int32_t IconIndex = -1;
+    OleColor TextColor = kDefaultColor;
+    OleColor TextColorOver = kDefaultColor;
+    bool CanClick = true;
+    std::int32_t ItemType = ItemKindLink;
+    QString ToolTipText;
+    QPointer<QWidget> lPtrPanel; // hosted control of a placeholder item
+    std::optional<QFont> Font;   // none: the pane's default font
+    bool Bold = false;
+    std::int32_t SpacingAfter = 0;
+    std::int32_t HeightWithScroll = 0;
+    std::int32_t HeightWithoutScroll = 0;
+    std::int32_t Top = 0;
+    bool MouseDown = false;
+    bool MouseOver = false;
+    bool HasFocus = false;
+};
+
+struct pcExplorerBar {
+    std::int32_t ID = 0;
+    QString Title;
+    QString ToolTipText;
+    QString Key;
+    QString Tag;
+    std::int32_t ItemData = 0;
+    OleColor TitleBackColorLight = kDefaultColor;
+    OleColor TitleBackColorDark = kDefaultColor;
+    OleColor PanelBackColor = kDefaultColor;
+    std::optional<QFont> TitleFont; // stored only; titles use the bold default font
+    OleColor TitleForeColor = kDefaultColor;
+    OleColor TitleForeColorOver = kDefaultColor;
+    bool CanExpand = true;
+    std::int32_t State = BarExpanded;
+    bool IsSpecial = false;
+    std::int32_t IconIndex = -1;
+    std::int32_t TitleHeightWithScroll = 24;
+    std::int32_t TitleTextHeightWithScroll = 0;
+    bool SingleLineTitleWithScroll = false;
+    std::int32_t TitleHeightWithoutScroll = 24;
+    std::int32_t TitleTextHeightWithoutScroll = 0;
+    bool SingleLineTitleWithoutScroll = false;
+    std::int32_t HeightWithScroll = 12;
+    std::int32_t HeightWithoutScroll = 12;
+    std::int32_t Top = 0;
+    bool MouseOver = false;
+    bool MouseDown = false;
+    bool Expanding = false;
+    bool Collapsing = false;
+    std::int32_t Alpha = 255;
+    std::int32_t CollapseOffset = 0;
+    std::int32_t Height = 0;
+    bool HasFocus = false;
+    std::int32_t WatermarkHAlign = 2;
+    std::int32_t WatermarkVAlign = 1;
+    std::int32_t WatermarkMode = 0;
+    QImage watermark;         // as set by the host, 32-bit
+    QImage watermarkRendered; // after recolouring (WatermarkMode 0)
+
+    // The bar's items in display order; the bar owns them.
+    std::vector<std::unique_ptr<pcExplorerBarItem>> items;
+
+    bool isAnimating() const { return Expanding || Collapsing; }
+};
+
+// An icon source: icons by 0-based index, all of one square size.
+struct PaneImageList {
+    std::vector<QImage> icons;
+    int iconSize = 0; // width (= height) in device-independent pixels
+
+    bool isEmpty() const { return icons.empty(); }
+    const QImage* icon(int index) const
+    {
+        return index >= 0 && index < static_cast<int>(icons.size()) ? &icons[index] : nullptr;
+    }
+};
+
+// Pane-wide state that layout, painting and input share.
+struct PaneState {
+    std::vector<std::unique_ptr<pcExplorerBar>> bars; // display order
+    bool ShowFocusRect = true;
+    OleColor BackColorStart = kSysColorWindow;
+    OleColor BackColorEnd = kSysColorWindow;
+    bool UseExplorerTransitionStyle = true;
+    bool UseExplorerStyle = true;
+    std::int32_t Style = PaneStyleTaskPane;
+    bool Redraw = true;
+    std::int32_t focusBarID = 0;
+    std::int32_t focusItemID = 0;
+    bool keyboardUsed = false;
+    bool hasFocus = false;
+    std::int32_t hoverBarID = 0; // 0 = none
+    std::int32_t hoverItemID = 0;
+    std::int32_t lastHighlightBarID = 0;
+    std::int32_t lastHighlightItemID = 0;
+    PaneImageList imageList;      // item icons
+    PaneImageList titleImageList; // bar-title icons
+    OleColor defaultPanelColour = 0;
+    bool scrollBarVisible = false;
+    int scrollValue = 0;
+    int contentHeight = 0; // laid-out height including the final gap
+};
