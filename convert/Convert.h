@@ -9,7 +9,16 @@
 namespace zelvano {
 
 // The eight conversion domains, in the order of the category table.
-enum class Category { Length, Weight, Volume, Area, Temperature, Speed, Information, RadioActivity };
+enum class Category {
+    Length,
+    Weight,
+    Volume,
+    Area,
+    Temperature,
+    Speed,
+    Information,
+    RadioActivity
+};
 
 // One unit of a category. `index` is the UnitIndex (1-based, the N of the
 // optLengthFromN buttons); `row` is its 1-based position in the on-screen list.
@@ -52,6 +61,7 @@ struct NumberSettings {
 double ParseQuantity(std::string_view text, const NumberSettings& settings);
 
 // A double to its 15-significant-digit text with the locale's decimal separator.
+// Throws NumberedError 6 for an infinity or a NaN, which have no such text.
 std::string FormatQuantity(double value, const NumberSettings& settings);
 
 // The outcome of one conversion: the result text, or an error number and its

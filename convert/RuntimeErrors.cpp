@@ -31,19 +31,15 @@ NumberedError::NumberedError(int number, std::string description, std::string so
     : std::runtime_error(description)
     , number_(number)
     , description_(std::move(description))
-    , source_(std::move(source))
-{
-}
+    , source_(std::move(source)) {}
 
-std::string_view runtimeErrorDescription(int number)
-{
+std::string_view runtimeErrorDescription(int number) {
     const auto it = std::find_if(kErrorTexts.begin(), kErrorTexts.end(),
                                  [number](const ErrorText& e) { return e.number == number; });
     return it != kErrorTexts.end() ? it->description : std::string_view("Unknown error");
 }
 
-void raiseRuntimeError(int number, std::string source)
-{
+void raiseRuntimeError(int number, std::string source) {
     throw NumberedError(number, std::string(runtimeErrorDescription(number)), std::move(source));
 }
 

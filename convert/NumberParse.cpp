@@ -1,0 +1,227 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+// Text to double under a locale's separators. The grammar is checked here and
+// the digits are handed to std::from_chars, which rounds to the nearest double
+// and, unlike strtod and QLocale::toDouble, ignores the process locale and
+// never reads "inf" or "nan" (the grammar already rules those out).
+
+namespace zelvano::detail {
+
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+constexpr std::string_view kMinusSign = "\u2212";
+
+// Past these decimal magnitudes no digit string can reach a finite nonzero double.
+constexpr std::int64_t kSurelyOverflows = 400;
+constexpr std::int64_t kSurelyUnderflows = -400;
+constexpr std::int64_t kExponentCap = std::int64_t{1} << 52;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The blanks around a number: space, tab and the no-break spaces that
+// locales use between digit groups.
+std::size_t blankAt(std::string_view s, std::size_t i) {
+    if (i >= s.size())
+        return 0;
+    if (s[i] == ' ' || s[i] == '\t')
+        return 1;
+    const std::string_view rest = s.substr(i);
+    if (rest.starts_with(kNoBreakSpace))
+        return kNoBreakSpace.size();
+    if (rest.starts_with(kNarrowNoBreakSpace))
+        return kNarrowNoBreakSpace.size();
+    return 0;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    std::size_t n;
+    while ((n = blankAt(s, 0)) != 0)
+        s.remove_prefix(n);
+    for (;;) {
+        // Blanks are at most 3 bytes; test each possible start from the end.
+        bool trimmed = false;
+        for (std::size_t len = 1; len <= 3 && len <= s.size(); ++len) {
+            if (blankAt(s, s.size() - len) == len) {
+                s.remove_suffix(len);
+                trimmed = true;
+                break;
+            }
+        }
+        if (!trimmed)
+            return s;
+    }
+}
+
+bool isSpaceLike(std::string_view sep) {
+    return sep == " " || sep == kNoBreakSpace || sep == kNarrowNoBreakSpace;
+}
+
+// Length of the group separator at s[i], or 0. A locale that groups with a
+// space of any kind accepts all three kinds, since users type a plain space.
+std::size_t groupSeparatorAt(std::string_view s, std::size_t i, std::string_view sep) {
+    if (sep.empty())
+        return 0;
+    if (s.substr(i).starts_with(sep))
+        return sep.size();
+    if (isSpaceLike(sep) && s[i] != '\t')
+        return blankAt(s, i);
+    return 0;
+}
+
+// The sign, if any; returns its length and sets `negative`.
+std::size_t signAt(std::string_view s, std::size_t i, bool& negative) {
+    negative = false;
+    if (i >= s.size())
+        return 0;
+    if (s[i] == '+')
+        return 1;
+    if (s[i] == '-') {
+        negative = true;
+        return 1;
+    }
+    if (s.substr(i).starts_with(kMinusSign)) {
+        negative = true;
+        return kMinusSign.size();
+    }
+    return 0;
+}
+
+// A scratch buffer for the normalized digits: on the stack for ordinary texts.
+class Scratch {
+public:
+    explicit Scratch(std::size_t size) {
+        if (size > sizeof(small_)) {
+            large_.resize(size);
+            data_ = large_.data();
+        }
+    }
+    char* data() { return data_; }
+
+private:
+    char small_[128];
+    std::string large_;
+    char* data_ = small_;
+};
+
+} // namespace
+
+int parseQuantity(std::string_view text, const NumberSettings& settings, double& out) {
+    constexpr int kNotANumber = RuntimeError::TypeMismatch;
+    const std::string_view s = trimBlanks(text);
+    const std::string_view point = settings.decimalSeparator;
+    const std::string_view group = settings.groupSeparator == settings.decimalSeparator
+                                       ? std::string_view{}
+                                       : settings.groupSeparator;
+
+    // Room for the digits, one '.', "e", a sign and a 20-digit exponent.
+    Scratch scratch(s.size() + 32);
+    char* const begin = scratch.data();
+    char* p = begin;
+
+    bool negative;
+    std::size_t i = signAt(s, 0, negative);
+
+    std::size_t intDigits = 0, fracDigits = 0;
+    std::size_t groupDigits = 0; // digits since the last group separator
+    bool grouped = false, hasPoint = false;
+    std::int64_t firstSignificant = -1; // position of the first nonzero digit
+    std::int64_t position = 0;          // count of mantissa digits so far
+
+    while (i < s.size()) {
+        const char c = s[i];
+        if (isDigit(c)) {
+            if (c != '0' && firstSignificant < 0)
+                firstSignificant = position;
+            *p++ = c;
+            ++position;
+            ++(hasPoint ? fracDigits : intDigits);
+            ++groupDigits;
+            ++i;
+            continue;
+        }
+        if (!hasPoint && !point.empty() && s.substr(i).starts_with(point)) {
+            if (grouped && groupDigits != 3)
+                return kNotANumber;
+            hasPoint = true;
+            *p++ = '.';
+            i += point.size();
+            continue;
+        }
+        if (!hasPoint) {
+            if (const std::size_t n = groupSeparatorAt(s, i, group)) {
+                // Digit groups: 1 to 3 digits first, then exactly 3 each.
+                if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
+                    return kNotANumber;
+                grouped = true;
+                groupDigits = 0;
+                i += n;
+                continue;
+            }
+        }
+        break;
+    }
+    if (intDigits + fracDigits == 0)
+        return kNotANumber;
+    if (grouped && !hasPoint && groupDigits != 3)
+        return kNotANumber;
+
+    std::int64_t exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        bool negativeExponent;
+        i += signAt(s, i, negativeExponent);
+        const std::size_t expStart = i;
+        while (i < s.size() && isDigit(s[i])) {
+            if (exponent < kExponentCap)
+                exponent = exponent * 10 + (s[i] - '0');
+            ++i;
+        }
+        if (i == expStart)
+            return kNotANumber;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != s.size())
+        return kNotANumber;
+
+    if (firstSignificant < 0) {
+        out = negative ? -0.0 : 0.0;
+        return 0;
+    }
+    // Decimal exponent of the first significant digit: value = d.ddd × 10^magnitude.
+    const std::int64_t magnitude =
+        static_cast<std::int64_t>(intDigits) - 1 - firstSignificant + exponent;
+    if (magnitude > kSurelyOverflows)
+        return RuntimeError::Overflow;
+    if (magnitude < kSurelyUnderflows) {
+        out = negative ? -0.0 : 0.0;
+        return 0;
+    }
+
+    *p++ = 'e';
+    p = std::to_chars(p, begin + s.size() + 32, exponent).ptr;
+
+    double value = 0;
+    const auto [end, ec] = std::from_chars(begin, p, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars reports both ends of the range alike; the magnitude tells them apart.
+        if (magnitude > 0)
+            return RuntimeError::Overflow;
+        value = 0;
+    } else if (ec != std::errc{} || end != p) {
+        return kNotANumber;
+    }
+    out = negative ? -value : value;
+    return 0;
+}
+
+} // namespace zelvano::detail
