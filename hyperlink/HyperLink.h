@@ -1,0 +1,177 @@
+#pragma once
+
+// HyperLink: a text label that looks and behaves like a web link. It shows a
+// caption, takes its hover colour (and optionally an underline and a hand
+// pointer) while the mouse pointer is over it, and on a click or on
+// Enter/Space hands its target to the shell's open operation.
+//
+// Leaving is noticed by polling: while hovering, a 50 ms timer looks up the
+// widget under the pointer and ends hovering once it is not this control.
+//
+// Property names (Q_PROPERTY) are the names of the saved settings. Colours
+// are ColorValue numbers (see LinkColor.h); -1 means the container's colour.
+
+#include "LinkColor.h"
+#include "LinkServices.h"
+
+#include <QPoint>
+#include <QVariantMap>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+namespace zelvano::link {
+class LinkLabel;
+}
+
+class HyperLink : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption NOTIFY Change)
+    Q_PROPERTY(QString HyperLink READ hyperLink WRITE setHyperLink)
+    Q_PROPERTY(QFont Font READ font WRITE setFont)
+    Q_PROPERTY(qint32 ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(qint32 BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(qint32 HoverColor READ hoverColor WRITE setHoverColor)
+    Q_PROPERTY(Alignment Alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(Appearance Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(BorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool AutoToolTip READ autoToolTip WRITE setAutoToolTip)
+    Q_PROPERTY(bool MOUnderline READ moUnderline WRITE setMOUnderline)
+    Q_PROPERTY(bool MOPointer READ moPointer WRITE setMOPointer)
+    Q_PROPERTY(bool SoundOn READ soundOn WRITE setSoundOn)
+    Q_PROPERTY(qint32 SoundID READ soundId WRITE setSoundId)
+
+public:
+    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+    Q_ENUM(Alignment)
+    enum class Appearance { Flat = 0, ThreeD = 1 };
+    Q_ENUM(Appearance)
+    enum class BorderStyle { None = 0, FixedSingle = 1 };
+    Q_ENUM(BorderStyle)
+
+    using ColorValue = zelvano::link::ColorValue;
+
+    // Defaults of a control whose saved settings lack a value.
+    static const QString kDefaultCaption;                      // "Hyperlink"
+    static const QString kDefaultTarget;                       // a placeholder web address
+    static constexpr ColorValue kDefaultHoverColor = 0x0000FF; // pure red
+    // The pointer shown while hovering when MOPointer is set; the control
+    // carries no pointer image of its own, so this is the desktop's link hand.
+    static constexpr Qt::CursorShape kHoverPointer = Qt::PointingHandCursor;
+    // The interval of the leave poll.
+    static constexpr int kLeavePollMs = 50;
+
+    // A new control: caption "Hyperlink", Tahoma 8.25 pt underlined, sized to its text.
+    explicit HyperLink(QWidget* parent = nullptr);
+    ~HyperLink() override;
+
+    QString caption() const;
+    void setCaption(const QString& caption);
+    QString hyperLink() const { return target_; }
+    void setHyperLink(const QString& target);
+    ColorValue foreColor() const { return foreColor_; }
+    void setForeColor(ColorValue color);
+    ColorValue backColor() const { return backColor_; }
+    void setBackColor(ColorValue color);
+    ColorValue hoverColor() const { return hoverColor_; }
+    void setHoverColor(ColorValue color);
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    Appearance appearance() const { return appearance_; }
+    void setAppearance(Appearance appearance);
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style);
+    bool autoToolTip() const { return autoToolTip_; }
+    void setAutoToolTip(bool on);
+    bool moUnderline() const { return moUnderline_; }
+    void setMOUnderline(bool on);
+    bool moPointer() const { return moPointer_; }
+    void setMOPointer(bool on);
+    bool soundOn() const { return soundOn_; }
+    void setSoundOn(bool on);
+    std::int32_t soundId() const { return soundId_; }
+    void setSoundId(std::int32_t id);
+    // Font and Enabled are the widget's own font and enabled flag; a font
+    // that was never set follows the container's.
+
+    // Saved settings: a name-value list under the property names. SoundOn and
+    // SoundID are run-time only and never saved or loaded. Loading fills every
+    // missing or unusable value with its default.
+    QVariantMap saveSettings() const;
+    void loadSettings(const QVariantMap& settings);
+
+    bool isHovering() const { return hovering_; }
+    QLabel* label() const;
+
+    // Services. The defaults open through the desktop and play through the
+    // build's sound backend (none: silent); the program and tests replace them.
+    void setShellOpen(zelvano::link::ShellOpen open);
+    void setSoundPlayer(zelvano::link::SoundPlayer player);
+    // Where the leave poll reads the pointer's screen position (QCursor::pos()).
+    void setCursorSource(std::function<QPoint()> source);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    // Clicks the link as the mouse, Enter or Space would.
+    void click();
+    // One tick of the leave poll; the timer calls it while hovering.
+    void pollPointer();
+
+signals:
+    void Click();
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseOver(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseOut();
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Change();
+    // A saved setting was changed through its property.
+    void settingChanged(const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void refit();
+    void applyColors();
+    void applyFont();
+    void applyFrame();
+    void startHover(const QMouseEvent& event);
+    void endHover();
+    void playClickSound();
+    void openTarget();
+
+    zelvano::link::LinkLabel* label_ = nullptr;
+    QTimer* leaveTimer_ = nullptr;
+    QString target_;
+    ColorValue foreColor_ = zelvano::link::kContainerColor;
+    ColorValue backColor_ = zelvano::link::kContainerColor;
+    ColorValue hoverColor_ = kDefaultHoverColor;
+    Alignment alignment_ = Alignment::Left;
+    Appearance appearance_ = Appearance::ThreeD;
+    BorderStyle borderStyle_ = BorderStyle::None;
+    bool autoSize_ = true;
+    bool autoToolTip_ = true;
+    bool moUnderline_ = false;
+    bool moPointer_ = false;
+    bool soundOn_ = false;
+    std::int32_t soundId_ = 0;
+    bool hovering_ = false;
+    bool pressed_ = false;
+    bool ownEnabled_ = true;
+    bool refitting_ = false;
+    zelvano::link::ShellOpen shellOpen_;
+    zelvano::link::SoundPlayer soundPlayer_;
+    std::function<QPoint()> cursorSource_;
+};

@@ -1,0 +1,128 @@
+#include "LinkLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace zelvano::link {
+
+namespace {
+
+// A label read out as a link: role Link, name = caption, description =
+// target, and a press action, so a screen reader user can follow it.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return label()->accessibleName().isEmpty() ? label()->text()
+                                                       : label()->accessibleName();
+        case QAccessible::Description:
+            return label()->accessibleDescription().isEmpty() ? label()->target()
+                                                              : label()->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new LinkAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget* parent)
+    : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setTextFormat(Qt::PlainText); // a caption is text; markup in it must not become live links
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(true);
+}
+
+void LinkLabel::activate() {
+    if (activate_)
+        activate_();
+}
+
+void LinkLabel::setBorder(Border border) {
+    border_ = border;
+    // A plain QFrame line would take the text colour, and so the hover colour.
+    setFrameStyle(border == Border::Sunken ? QFrame::StyledPanel | QFrame::Sunken
+                                           : QFrame::NoFrame);
+    const int line = border == Border::Flat ? 1 : 0;
+    setContentsMargins(line, line, line, line);
+    update();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (border_ != Border::Flat && !hasFocus())
+        return;
+    QStylePainter painter(this);
+    if (border_ == Border::Flat) {
+        painter.setPen(QPen(palette().color(QPalette::Shadow), 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat() && !(event->modifiers() & ~Qt::KeypadModifier)) {
+            event->accept();
+            activate();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+} // namespace zelvano::link

@@ -1,0 +1,58 @@
+#include "LinkServices.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QObject>
+#include <QUrl>
+
+#ifdef ZELVANO_HAVE_SOUND
+#include <QSoundEffect>
+#endif
+
+namespace zelvano::link {
+
+void desktopOpen(const QString& verb, const QString& target) {
+    Q_UNUSED(verb); // the desktop handler knows only one operation, open
+    const QUrl url = QUrl::fromUserInput(target, QDir::currentPath());
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+QString soundResourcePath(std::int32_t soundId) {
+    return QStringLiteral(":/SOUND/%1").arg(soundId);
+}
+
+bool soundResourceExists(std::int32_t soundId) {
+    return QFile::exists(soundResourcePath(soundId));
+}
+
+bool soundBackendAvailable() {
+#ifdef ZELVANO_HAVE_SOUND
+    return true;
+#else
+    return false;
+#endif
+}
+
+void playSoundResource(const QString& resourcePath, QObject* owner) {
+#ifdef ZELVANO_HAVE_SOUND
+    if (!owner || !resourcePath.startsWith(QLatin1Char(':')))
+        return;
+    // One effect per control, kept for its lifetime: QSoundEffect stops when destroyed.
+    auto* effect =
+        owner->findChild<QSoundEffect*>(QStringLiteral("linkSound"), Qt::FindDirectChildrenOnly);
+    if (!effect) {
+        effect = new QSoundEffect(owner);
+        effect->setObjectName(QStringLiteral("linkSound"));
+    }
+    effect->stop();
+    effect->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
+    effect->play();
+#else
+    Q_UNUSED(resourcePath);
+    Q_UNUSED(owner);
+#endif
+}
+
+} // namespace zelvano::link
