@@ -1,0 +1,138 @@
+// zelvano-convert: the conversion engine on the command line.
+
+#include "BatchProtocol.h"
+#include "CommandLine.h"
+#include "LocaleNumbers.h"
+#include "NameLookup.h"
+
+#include <QLocale>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace zelvano;
+using namespace zelvano::cli;
+
+namespace {
+
+constexpr std::string_view kProgram = "zelvano-convert";
+
+void print(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int usageError(std::string_view message) {
+    print(stderr, std::string(kProgram) + ": " + std::string(message) +
+                      "\nПодробнее: " + std::string(kProgram) + " --help\n");
+    return Exit::Usage;
+}
+
+// The number format: --locale when given, else the environment's, as in the window.
+bool resolveSettings(const CommandLine& line, NumberSettings& settings, std::string& error) {
+    if (!line.locale) {
+        settings = numberSettings(QLocale::system());
+        return true;
+    }
+    const std::string_view name = *line.locale;
+    const QLocale locale(QString::fromUtf8(name.data(), std::ssize(name)));
+    // QLocale falls back to C for names it does not know; only C and POSIX mean C.
+    const std::string_view base = name.substr(0, name.find_first_of(".@"));
+    if (locale.language() == QLocale::C && base != "C" && base != "POSIX") {
+        error = "неизвестная локаль \"" + std::string(name) + "\"";
+        return false;
+    }
+    settings = numberSettings(locale);
+    return true;
+}
+
+int listCategories() {
+    std::string text;
+    for (const CategoryTable& table : categoryTables())
+        text += commandName(table) + '\t' + std::string(table.name) + '\t' +
+                std::to_string(table.units.size()) + '\n';
+    print(stdout, text);
+    return Exit::Ok;
+}
+
+int listUnits(std::string_view categoryName) {
+    const auto category = findCategory(categoryName);
+    if (!category)
+        return usageError(unknownCategoryMessage(categoryName));
+    std::string text;
+    for (const Unit& unit : categoryTable(*category).units)
+        text += std::to_string(unit.index) + '\t' + std::string(unit.caption) + '\t' +
+                std::to_string(unit.row) + '\n';
+    print(stdout, text);
+    return Exit::Ok;
+}
+
+int convertOne(const CommandLine& line, const NumberSettings& settings) {
+    const auto category = findCategory(line.operands[0]);
+    if (!category)
+        return usageError(unknownCategoryMessage(line.operands[0]));
+    const CategoryTable& table = categoryTable(*category);
+    const int from = findUnit(table, line.operands[1]);
+    if (!from)
+        return usageError(unknownUnitMessage(table, line.operands[1]));
+    const int to = findUnit(table, line.operands[2]);
+    if (!to)
+        return usageError(unknownUnitMessage(table, line.operands[2]));
+
+    const std::string_view quantity = line.operands[3];
+    if (quantity.empty()) {
+        print(stderr, "Введите количество!\n");
+        return Exit::EmptyQuantity;
+    }
+    const Conversion result = ConvertQuantity(*category, from, to, quantity, settings);
+    if (!result.ok()) {
+        print(stderr, "Произошла ошибка № " + std::to_string(result.error) + '\n' +
+                          result.description + '\n');
+        return Exit::ConversionError;
+    }
+    print(stdout, result.text + '\n');
+    return Exit::Ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLine line = parseCommandLine(args);
+    if (!line.error.empty())
+        return usageError(line.error);
+
+    int status = Exit::Ok;
+    switch (line.mode) {
+    case Mode::Help:
+        print(stdout, helpText());
+        break;
+    case Mode::Version:
+        print(stdout, std::string(kProgram) + ' ' + ZELVANO_VERSION + '\n');
+        break;
+    case Mode::List:
+        status = line.listCategory ? listUnits(*line.listCategory) : listCategories();
+        break;
+    case Mode::Convert:
+    case Mode::Batch: {
+        NumberSettings settings;
+        std::string error;
+        if (!resolveSettings(line, settings, error))
+            return usageError(error);
+        if (line.mode == Mode::Convert) {
+            status = convertOne(line, settings);
+        } else if (!runBatch(STDIN_FILENO, STDOUT_FILENO, settings)) {
+            print(stderr, std::string(kProgram) + ": " + std::strerror(errno) + '\n');
+            status = Exit::InputOutput;
+        }
+        break;
+    }
+    }
+    if (std::fflush(stdout) != 0 && status == Exit::Ok)
+        status = Exit::InputOutput;
+    return status;
+}
