@@ -1,9 +1,10 @@
 #include "PaneRenderer.h"
 
 #include "PaneColours.h"
+#include "PaneDrawing.h"
 #include "PaneMetrics.h"
+#include "PanePainter.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 
@@ -11,46 +12,153 @@
 
 using namespace pane;
 
+namespace {
+
+// A picture's left column as vertical gradient stops (the themed background).
+QGradientStops gradientStops(const QImage& picture) {
+    QGradientStops stops;
+    const int h = picture.height();
+    if (picture.isNull() || h < 1)
+        return stops;
+    for (int y = 0; y < h; ++y)
+        stops.append({h == 1 ? 0.0 : qreal(y) / (h - 1), QColor::fromRgba(picture.pixel(0, y))});
+    if (h == 1)
+        stops.append({1.0, stops.front().second});
+    return stops;
+}
+
+} // namespace
+
 struct PaneRenderer::Impl {
-    QWidget* pane;
-    PaneState& s;
-    QImage buffer;
     Impl(QWidget* p, PaneState& st)
         : pane(p)
-        , s(st) {}
+        , s(st)
+        , paint(p, st, res) {}
 
-    int clientWidth() const {
-        return pane->width() -
-               (s.scrollBarVisible
-                    ? pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane)
-                    : 0);
+    QWidget* pane;
+    PaneState& s;
+    PaneResources res;
+    PanePainter paint;
+    QString themeLocation = QString::fromLatin1(ThemeLibrary::kDefaultLocation);
+    bool loaded = false;
+    bool loadedUseExplorerStyle = true;
+    int loadedStyle = PaneStyleTaskPane;
+    QImage buffer;
+
+    QColor sys(int index) const { return systemColour(index, pane->palette()); }
+    int scrollBarWidth() const {
+        return pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, pane);
+    }
+
+    void ensureResources(PaneRenderer& r) {
+        if (!loaded || loadedUseExplorerStyle != s.UseExplorerStyle || loadedStyle != s.Style)
+            r.reloadResources();
+        if (res.look != PaneLook::Themed)
+            refreshEmulatedGlyphs();
+    }
+
+    // The emulated glyphs take their colours from the first standard and
+    // special bars; rebuilt whenever those colours change.
+    void refreshEmulatedGlyphs() {
+        OleColor standard = kDefaultColor, special = kDefaultColor;
+        bool haveStandard = false, haveSpecial = false;
+        for (const auto& bar : s.bars) {
+            if (bar->IsSpecial && !haveSpecial) {
+                special = bar->TitleBackColorLight;
+                haveSpecial = true;
+            } else if (!bar->IsSpecial && !haveStandard) {
+                standard = bar->TitleBackColorLight;
+                haveStandard = true;
+            }
+        }
+        const QPalette& pal = pane->palette();
+        const QColor std = resolveColour(standard, sysColourCode(SysGradientInactiveCaption), pal);
+        const QColor spc = resolveColour(special, sysColourCode(SysGradientActiveCaption), pal);
+        if (res.glyphs[0].isNull() || std != res.glyphStandard || spc != res.glyphSpecial) {
+            res.glyphs = buildEmulatedGlyphs(std, spc);
+            res.glyphStandard = std;
+            res.glyphSpecial = spc;
+        }
+    }
+
+    // Makes the back buffer cover the pane and the content at the pane's
+    // device pixel ratio; false when there is nothing to draw on.
+    bool ensureBuffer() {
+        const int w = pane->width();
+        const int h = std::max(pane->height(), s.contentHeight);
+        if (w <= 0 || h <= 0)
+            return false;
+        const qreal dpr = pane->devicePixelRatioF();
+        const QSize device(qCeil(w * dpr), qCeil(h * dpr));
+        if (buffer.isNull() || buffer.devicePixelRatio() != dpr ||
+            buffer.width() < device.width() || buffer.height() < device.height()) {
+            buffer = QImage(device, QImage::Format_ARGB32_Premultiplied);
+            buffer.setDevicePixelRatio(dpr);
+            buffer.fill(Qt::transparent);
+        }
+        return true;
+    }
+
+    // Content rectangle (back-buffer coordinates) to window coordinates.
+    QRect toWindow(const QRect& r) const {
+        return r.translated(0, -s.scrollValue) & QRect(0, 0, pane->width(), pane->height());
+    }
+
+    QRect redraw(const QRect& contentRect) {
+        if (!s.Redraw || contentRect.isEmpty() || !ensureBuffer())
+            return {};
+        QPainter p(&buffer);
+        paint.paintContent(p, contentRect);
+        return toWindow(contentRect);
     }
 };
 
 PaneRenderer::PaneRenderer(QWidget* pane, PaneState& state)
     : d(std::make_unique<Impl>(pane, state)) {}
+
 PaneRenderer::~PaneRenderer() = default;
 
 void PaneRenderer::reloadResources() {
-    d->s.defaultPanelColour =
-        toOle(blend(systemColour(SysButtonFace, d->pane->palette()), Qt::white, 24));
+    auto& s = d->s;
+    auto& res = d->res;
+    res.glyphs = {};
+    res.background = {};
+    res.backgroundStops.clear();
+    res.glyphStandard = res.glyphSpecial = QColor();
+    if (s.UseExplorerStyle && visualStyleActive(d->pane)) {
+        if (auto themed = loadThemeImages(d->themeLocation)) {
+            res.glyphs = std::move(*themed);
+            res.background =
+                loadPaneImage(d->themeLocation, QString::fromLatin1(ThemeLibrary::kBackgroundName));
+            res.backgroundStops = gradientStops(res.background.normal);
+            res.look = PaneLook::Themed;
+            s.defaultPanelColour =
+                toOle(QColor(res.glyphs[ThemeLibrary::kPanelSample].normal.pixel(0, 0)));
+        } else {
+            s.UseExplorerStyle = false; // incomplete image set: emulate instead
+        }
+    }
+    if (res.look != PaneLook::Themed || !s.UseExplorerStyle) {
+        res.look = s.UseExplorerStyle ? PaneLook::Classic : PaneLook::Emulated;
+        s.defaultPanelColour = toOle(blend(d->sys(SysButtonFace), Qt::white, 24));
+        res.glyphs = {};
+        d->refreshEmulatedGlyphs();
+    }
+    d->loaded = true;
+    d->loadedUseExplorerStyle = s.UseExplorerStyle;
+    d->loadedStyle = s.Style;
 }
 
 void PaneRenderer::recolourWatermark(pcExplorerBar& bar) {
-    bar.watermarkRendered =
-        bar.WatermarkMode == 0 ? colourise(bar.watermark, resolve(bar.PanelBackColor,
-                                                                  defaultPanelColor(bar.IsSpecial)))
-                               : bar.watermark;
+    if (bar.WatermarkMode == 0 && !bar.watermark.isNull())
+        bar.watermarkRendered = colourise(bar.watermark, d->paint.panelColour(bar));
+    else
+        bar.watermarkRendered = bar.watermark;
 }
 
 void PaneRenderer::measureBar(pcExplorerBar& bar) {
-    QFont bold = d->pane->font();
-    bold.setBold(true);
-    const int h = QFontMetrics(bold).height();
-    bar.TitleTextHeightWithScroll = bar.TitleTextHeightWithoutScroll = h;
-    bar.TitleHeightWithScroll = bar.TitleHeightWithoutScroll =
-        std::max(kMinTitleHeight, h + kTitleTextAllowance);
-    bar.SingleLineTitleWithScroll = bar.SingleLineTitleWithoutScroll = true;
+    d->ensureResources(*this);
+    d->paint.measureTitle(bar, d->pane->width(), d->scrollBarWidth());
     int with = 2 * kPanelInnerMargin, without = 2 * kPanelInnerMargin;
     for (const auto& it : bar.items) {
         with += it->HeightWithScroll + it->SpacingAfter;
@@ -61,33 +169,21 @@ void PaneRenderer::measureBar(pcExplorerBar& bar) {
 }
 
 void PaneRenderer::measureItem(pcExplorerBar& bar, pcExplorerBarItem& item) {
-    QFont f = item.Font.value_or(d->pane->font());
-    f.setBold(item.Bold);
-    QFontMetrics fm(f);
-    const int w = d->pane->width() - 2 * kSideMargin - kItemTextReserve;
-    const int sb = scrollBarWidth();
-    item.HeightWithoutScroll =
-        fm.boundingRect(QRect(0, 0, std::max(1, w), 100000), Qt::TextWordWrap, item.Text).height() +
-        kItemExtraHeight;
-    item.HeightWithScroll =
-        fm.boundingRect(QRect(0, 0, std::max(1, w - sb), 100000), Qt::TextWordWrap, item.Text)
-            .height() +
-        kItemExtraHeight;
+    d->paint.measureItem(item, d->pane->width(), d->scrollBarWidth());
     measureBar(bar);
 }
 
 void PaneRenderer::measureAll() {
+    const int width = d->pane->width(), sb = d->scrollBarWidth();
     for (auto& bar : d->s.bars) {
         for (auto& it : bar->items)
-            measureItem(*bar, *it);
+            d->paint.measureItem(*it, width, sb);
         measureBar(*bar);
     }
 }
 
 int PaneRenderer::titleHeight(const pcExplorerBar& bar) const {
-    if (bar.Title.isEmpty() && !bar.CanExpand)
-        return kEmptyTitleGap;
-    return d->s.scrollBarVisible ? bar.TitleHeightWithScroll : bar.TitleHeightWithoutScroll;
+    return d->paint.titleHeight(bar);
 }
 
 int PaneRenderer::panelHeight(const pcExplorerBar& bar) const {
@@ -95,84 +191,84 @@ int PaneRenderer::panelHeight(const pcExplorerBar& bar) const {
 }
 
 bool PaneRenderer::layout() {
-    const bool before = d->s.scrollBarVisible;
-    for (int pass = 0; pass < 2; ++pass) {
+    auto& s = d->s;
+    const bool before = s.scrollBarVisible;
+    // A second pass runs when the scroll bar appears or disappears; narrower
+    // text never gets shorter, so the pair of passes settles.
+    for (int pass = 0; pass < 3; ++pass) {
         int y = 0;
         bool first = true;
-        for (auto& bar : d->s.bars) {
-            if (d->s.Style != PaneStyleSearch || first)
+        for (auto& bar : s.bars) {
+            if (s.Style != PaneStyleSearch || first)
                 y += kBarGap;
             first = false;
             bar->Top = y;
             y += titleHeight(*bar);
             if (bar->isAnimating())
-                y += bar->Height;
+                y += std::max(0, bar->Height);
             else if (bar->State == BarExpanded)
                 y += panelHeight(*bar);
             int top = kPanelInnerMargin;
             for (auto& it : bar->items) {
                 it->Top = top;
-                top += (d->s.scrollBarVisible ? it->HeightWithScroll : it->HeightWithoutScroll) +
-                       it->SpacingAfter;
+                top += d->paint.itemHeight(*it) + it->SpacingAfter;
             }
         }
         y += kBarGap;
-        d->s.contentHeight = y;
+        s.contentHeight = y;
         const bool need = y > d->pane->height();
-        if (need == d->s.scrollBarVisible)
+        if (need == s.scrollBarVisible || pass == 2)
             break;
-        d->s.scrollBarVisible = need;
+        s.scrollBarVisible = need;
     }
-    return before != d->s.scrollBarVisible;
+    const int maxScroll = s.scrollBarVisible ? std::max(0, s.contentHeight - d->pane->height()) : 0;
+    s.scrollValue = std::clamp(s.scrollValue, 0, maxScroll);
+    return before != s.scrollBarVisible;
 }
 
 void PaneRenderer::render() {
-    const qreal dpr = d->pane->devicePixelRatioF();
-    const QSize need(d->pane->width(), std::max(d->pane->height(), d->s.contentHeight));
-    if (d->buffer.isNull() || d->buffer.width() < need.width() * dpr ||
-        d->buffer.height() < need.height() * dpr) {
-        d->buffer = QImage(need * dpr, QImage::Format_ARGB32_Premultiplied);
-        d->buffer.setDevicePixelRatio(dpr);
-    }
+    if (!d->s.Redraw)
+        return;
+    d->ensureResources(*this);
+    if (!d->ensureBuffer())
+        return;
     QPainter p(&d->buffer);
-    p.fillRect(QRect(QPoint(), need), resolve(d->s.BackColorStart, kSysColorWindow));
+    const QRect all(0, 0, d->pane->width(), std::max(d->pane->height(), d->s.contentHeight));
+    d->paint.paintContent(p, all);
 }
 
 QRect PaneRenderer::renderBarTitle(const pcExplorerBar& bar) {
-    render();
-    return titleRect(bar);
+    d->ensureResources(*this);
+    return d->redraw(d->paint.titleArea(bar));
 }
 
 QRect PaneRenderer::renderItem(const pcExplorerBar& bar, const pcExplorerBarItem& item) {
-    render();
-    return itemRect(bar, item);
+    d->ensureResources(*this);
+    return d->redraw(d->paint.itemArea(bar, item));
 }
 
 void PaneRenderer::paint(QPainter& painter, const QRect& exposed) const {
-    if (d->buffer.isNull())
+    if (d->buffer.isNull() || exposed.isEmpty())
         return;
     const qreal dpr = d->buffer.devicePixelRatio();
-    const QRectF src(exposed.x() * dpr, (exposed.y() + d->s.scrollValue) * dpr,
-                     exposed.width() * dpr, exposed.height() * dpr);
-    painter.drawImage(QRectF(exposed), d->buffer, src);
+    const QRect area = exposed & QRect(0, 0, d->pane->width(), d->pane->height());
+    const QRectF source(area.x() * dpr, (area.y() + d->s.scrollValue) * dpr, area.width() * dpr,
+                        area.height() * dpr);
+    painter.drawImage(QRectF(area), d->buffer, source);
 }
 
 QRect PaneRenderer::titleRect(const pcExplorerBar& bar) const {
-    return QRect(kSideMargin, bar.Top - d->s.scrollValue, d->clientWidth() - 2 * kSideMargin,
+    return QRect(kSideMargin, bar.Top - d->s.scrollValue, d->paint.clientWidth() - 2 * kSideMargin,
                  titleHeight(bar));
 }
 
 QRect PaneRenderer::itemRect(const pcExplorerBar& bar, const pcExplorerBarItem& item) const {
-    const int h = d->s.scrollBarVisible ? item.HeightWithScroll : item.HeightWithoutScroll;
     return QRect(kSideMargin, bar.Top - d->s.scrollValue + titleHeight(bar) + item.Top,
-                 d->clientWidth() - 2 * kSideMargin, h);
+                 d->paint.clientWidth() - 2 * kSideMargin, d->paint.itemHeight(item));
 }
 
 OleColor PaneRenderer::defaultPanelColor(bool isSpecial) const {
-    if (isSpecial)
-        return d->s.defaultPanelColour;
-    return toOle(blend(fromOle(d->s.defaultPanelColour),
-                       systemColour(SysActiveCaption, d->pane->palette()), 230));
+    return d->paint.defaultPanelColor(isSpecial);
 }
 
 QColor PaneRenderer::resolve(OleColor colour, OleColor fallback) const {
@@ -180,7 +276,41 @@ QColor PaneRenderer::resolve(OleColor colour, OleColor fallback) const {
 }
 
 int PaneRenderer::scrollBarWidth() const {
-    return d->pane->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, d->pane);
+    return d->scrollBarWidth();
 }
 
-void PaneRenderer::positionHostedControls() {}
+void PaneRenderer::positionHostedControls() {
+    const auto& s = d->s;
+    const int width = std::max(0, d->paint.clientWidth() - 2 * kHostedControlLeft);
+    for (const auto& bar : s.bars) {
+        const bool shown = bar->State == BarExpanded || bar->Expanding;
+        for (const auto& it : bar->items) {
+            QWidget* w = it->lPtrPanel.data();
+            if (it->ItemType != ItemKindHostedControl || !w)
+                continue;
+            if (!shown) {
+                w->hide();
+                continue;
+            }
+            QPoint at(kHostedControlLeft, bar->Top - s.scrollValue + titleHeight(*bar) + it->Top);
+            QWidget* host = w->parentWidget();
+            if (host && host != d->pane)
+                at = host->mapFromGlobal(d->pane->mapToGlobal(at));
+            w->setGeometry(QRect(at, QSize(width, w->height())));
+            w->show();
+        }
+    }
+}
+
+PaneLook PaneRenderer::look() const {
+    return d->res.look;
+}
+
+void PaneRenderer::setThemeLocation(const QString& folder) {
+    d->themeLocation = folder;
+    d->loaded = false;
+}
+
+const QImage& PaneRenderer::backBuffer() const {
+    return d->buffer;
+}

@@ -6,6 +6,7 @@
 // them into its back buffer.
 
 #include "PaneRecords.h"
+#include "PaneTheme.h"
 
 #include <QColor>
 #include <QRect>
@@ -57,6 +58,16 @@ public:
 
     // Moves the hosted controls of placeholder items to their items.
     void positionHostedControls();
+
+    // The drawing mode chosen by the last reloadResources().
+    pane::PaneLook look() const;
+    // Folder of the themed image set (PNGs named by image number); the
+    // default is the set built into the program. Takes effect at the next
+    // reloadResources().
+    void setThemeLocation(const QString& folder);
+    // The back buffer (device pixels, device pixel ratio set), for tests
+    // and screenshots.
+    const QImage& backBuffer() const;
 
 private:
     struct Impl;

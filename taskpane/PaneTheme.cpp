@@ -1,0 +1,103 @@
+#include "PaneTheme.h"
+
+#include "PaneColours.h"
+
+#include <QFile>
+#include <QPalette>
+#include <QStyle>
+#include <QWidget>
+
+#include <cmath>
+
+// The pane's pictures live in the library's own resource file.
+static void initPaneResources() {
+    Q_INIT_RESOURCE(taskpane);
+}
+
+namespace pane {
+
+namespace {
+
+double relativeLuminance(const QColor& c) {
+    const auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+}
+
+QImage readImage(const QString& path) {
+    if (!QFile::exists(path))
+        return {};
+    QImage img(path);
+    return img.isNull() ? QImage() : img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+bool isHighContrast(const QPalette& palette) {
+    const double a = relativeLuminance(palette.color(QPalette::Active, QPalette::Window));
+    const double b = relativeLuminance(palette.color(QPalette::Active, QPalette::WindowText));
+    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    return ratio >= 20.0;
+}
+
+bool visualStyleActive(const QWidget* widget) {
+    if (!widget)
+        return false;
+    if (widget->style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0)
+        return false;
+    return !isHighContrast(widget->palette());
+}
+
+PaneImage loadPaneImage(const QString& location, const QString& name) {
+    initPaneResources();
+    PaneImage img;
+    img.normal = readImage(location + u'/' + name + QLatin1String(".png"));
+    if (img.normal.isNull())
+        return img;
+    img.hidpi = readImage(location + u'/' + name + QLatin1String("@2x.png"));
+    if (!img.hidpi.isNull()) {
+        if (img.hidpi.size() == img.normal.size() * 2)
+            img.hidpi.setDevicePixelRatio(2);
+        else
+            img.hidpi = QImage(); // not a matching 2x picture: ignore it
+    }
+    return img;
+}
+
+std::optional<GlyphSet> loadThemeImages(const QString& location) {
+    GlyphSet set;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        set[i] = loadPaneImage(location, QString::number(ThemeLibrary::kImageNumbers[i]));
+        if (set[i].isNull())
+            return std::nullopt;
+    }
+    return set;
+}
+
+GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special) {
+    GlyphSet set;
+    // 101/102: up/down on the standard button, 103/104: on the special one.
+    for (std::size_t k = 0; k < kOwnGlyphNumbers.size(); ++k) {
+        const bool isSpecial = k >= 2;
+        const bool expanded = k % 2 == 0;
+        const PaneImage own =
+            loadPaneImage(kOwnGlyphLocation, QString::number(kOwnGlyphNumbers[k]));
+        if (own.isNull())
+            continue;
+        const QColor& colour = isSpecial ? special : standard;
+        PaneImage out;
+        out.normal = colourise(own.normal, colour);
+        if (!own.hidpi.isNull()) {
+            out.hidpi = colourise(own.hidpi, colour);
+            out.hidpi.setDevicePixelRatio(2);
+        }
+        // Hot and normal share the picture in emulated drawing.
+        set[glyphIndex(isSpecial, expanded, false)] = out;
+        set[glyphIndex(isSpecial, expanded, true)] = out;
+    }
+    return set;
+}
+
+} // namespace pane
