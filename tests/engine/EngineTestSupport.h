@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Convert.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace zelvano::test {
+
+// Number settings as the two locales of the worked examples give them.
+inline NumberSettings pointSettings() {
+    return {".", ","};
+}
+inline NumberSettings russianSettings() {
+    return {",", "\u00A0"};
+}
+
+// The UnitIndex of a caption; fails the test when the category has no such unit.
+inline int unitIndex(Category category, std::string_view caption) {
+    for (const Unit& unit : categoryTable(category).units) {
+        if (unit.caption == caption)
+            return unit.index;
+    }
+    ADD_FAILURE() << "no unit \"" << caption << "\"";
+    return 0;
+}
+
+// `text` with every '.' replaced by ','.
+inline std::string withComma(std::string_view text) {
+    std::string s(text);
+    for (char& c : s) {
+        if (c == '.')
+            c = ',';
+    }
+    return s;
+}
+
+} // namespace zelvano::test

@@ -1,0 +1,108 @@
+// The contract of ConvertQuantity beyond the reference digits: copies for
+// equal units, the error numbers, and no non-number text ever.
+
+#include "EngineTestSupport.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace zelvano::test {
+namespace {
+
+struct Case {
+    std::string_view name;
+    Category category;
+    int from;
+    int to;
+    std::string_view quantity;
+    int error; // 0: success with `text`
+    std::string_view text;
+};
+
+std::ostream& operator<<(std::ostream& os, const Case& c) {
+    return os << c.name;
+}
+
+constexpr auto L = Category::Length;
+constexpr auto A = Category::Area;
+constexpr auto T = Category::Temperature;
+constexpr auto I = Category::Information;
+
+constexpr Case kCases[] = {
+    // Equal units copy the text as it stands, number or not.
+    {"copies a blank", L, 3, 3, " ", 0, " "},
+    {"copies a non-number", A, 2, 2, "abc", 0, "abc"},
+    {"copies the empty text", T, 1, 1, "", 0, ""},
+    {"copies unparsed digits", L, 1, 1, " 1,5E3 ", 0, " 1,5E3 "},
+    {"copies UTF-8 as bytes", I, 6, 6, "∞ мегабайт", 0, "∞ мегабайт"},
+    // Different units parse first.
+    {"blank is a type mismatch", L, 1, 2, " ", 13, ""},
+    {"empty text is a type mismatch", L, 1, 2, "", 13, ""},
+    {"infinity word is no number", L, 1, 2, "inf", 13, ""},
+    {"nan word is no number", T, 1, 2, "nan", 13, ""},
+    {"quantity beyond doubles", L, 1, 2, "1E400", 6, ""},
+    {"tiny quantity reads as zero", L, 1, 2, "1E-400", 0, "0"},
+    {"length multiplies by the reciprocal", L, 2, 3, "111", 0, "9.24999999999998"},
+    {"negative zero shows as zero", L, 1, 2, "-0", 0, "0"},
+    {"negative zero through Celsius", T, 3, 1, "-0", 0, "0"},
+    // Results beyond the largest double take the error path.
+    {"square metres to barns overflow", A, 1, 10, "1.7E308", 6, ""},
+    {"negative overflow too", A, 1, 10, "-1.7E308", 6, ""},
+    {"overflow just past the edge", A, 1, 10, "1.8E280", 6, ""},
+    {"just inside the range", A, 1, 10, "1.7E280", 0, "1.7E+308"},
+    {"Fahrenheit overflow", T, 1, 2, "1.7E308", 6, ""},
+    {"Reaumur division overflow", T, 3, 1, "1.7E308", 6, ""},
+    {"large but finite", L, 17, 1, "1.7E308", 0, "1.7E+305"},
+    {"smallest subnormal survives", L, 1, 17, "4.94065645841247E-324", 0, "4.94065645841247E-321"},
+    // Unit numbers outside the category.
+    {"from unit zero", L, 0, 1, "1", 9, ""},
+    {"to unit past the end", L, 1, 19, "1", 9, ""},
+    {"negative unit", T, -1, 2, "1", 9, ""},
+    {"equal but invalid units", I, 7, 7, "1", 9, ""},
+    {"category out of range", static_cast<Category>(8), 1, 2, "1", 9, ""},
+};
+
+class ConvertQuantityCase : public testing::TestWithParam<Case> {};
+
+TEST_P(ConvertQuantityCase, GivesTextOrNumberedError) {
+    const Case& c = GetParam();
+    const Conversion result =
+        ConvertQuantity(c.category, c.from, c.to, c.quantity, pointSettings());
+    EXPECT_EQ(result.error, c.error);
+    EXPECT_EQ(result.text, c.text);
+    const std::string_view description = c.error ? runtimeErrorDescription(c.error) : "";
+    EXPECT_EQ(result.description, description);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contract, ConvertQuantityCase, testing::ValuesIn(kCases));
+
+// Every ordered pair of every category converts ordinary and extreme
+// quantities to a number text, never "inf", "nan" or an empty text.
+TEST(ConvertQuantityAllPairs, GiveNumberTextsOrOverflow) {
+    const std::string_view quantities[] = {"1", "-273.16", "1E-300", "1.5E300", "0"};
+    int pairs = 0;
+    for (const CategoryTable& table : categoryTables()) {
+        for (const Unit& a : table.units) {
+            for (const Unit& b : table.units) {
+                if (a.index == b.index)
+                    continue;
+                ++pairs;
+                for (const std::string_view q : quantities) {
+                    const Conversion r =
+                        ConvertQuantity(table.category, a.index, b.index, q, pointSettings());
+                    if (!r.ok()) {
+                        EXPECT_EQ(r.error, RuntimeError::Overflow) << a.caption << " " << q;
+                        continue;
+                    }
+                    const double back = ParseQuantity(r.text, pointSettings());
+                    EXPECT_TRUE(std::isfinite(back)) << r.text;
+                    EXPECT_EQ(FormatQuantity(back, pointSettings()), r.text);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(pairs, 306 + 272 + 132 + 90 + 20 + 56 + 30 + 6);
+}
+
+} // namespace
+} // namespace zelvano::test
