@@ -1,0 +1,137 @@
+// zelvano-convert as a user runs it: results, messages and exit codes.
+
+#include "RunProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace zelvano::test {
+namespace {
+
+const std::string kProgram = ZELVANO_CLI_PATH;
+
+struct Invocation {
+    std::string name;
+    std::vector<std::string> args;
+    std::map<std::string, std::string> env;
+    int exitCode;
+    std::string out;     // exact
+    std::string errPart; // contained in stderr; empty: stderr must be empty
+};
+
+std::ostream& operator<<(std::ostream& os, const Invocation& i) {
+    return os << i.name;
+}
+
+const std::string kUsage = "Подробнее: zelvano-convert --help\n";
+
+const Invocation kInvocations[] = {
+    {"stem and unit numbers", {"length", "1", "2", "1"}, {}, 0, "39.3700787401575\n", ""},
+    {"Russian name and captions", {"Длина", "Метр", "Дюйм", "1"}, {}, 0, "39.3700787401575\n", ""},
+    {"stem in any case", {"RadioActivity", "1", "3", "1"}, {}, 0, "37000\n", ""},
+    {"Russian name in any case", {"ВЕС", "Килограмм", "Фунт", "2"}, {}, 0, "4.409245244\n", ""},
+    {"negative quantity is no option", {"temperature", "1", "2", "-40"}, {}, 0, "-40\n", ""},
+    {"options end at --", {"--", "temperature", "1", "5", "-273.16"}, {}, 0, "0\n", ""},
+    {"locale option", {"--locale", "ru_RU", "length", "1", "18", "1,5"}, {}, 0, "150\n", ""},
+    {"locale option with =",
+     {"--locale=de_DE", "weight", "2", "1", "1.000,5"},
+     {},
+     0,
+     "1000500\n",
+     ""},
+    {"C locale", {"--locale", "C", "length", "1", "18", "1.5"}, {}, 0, "150\n", ""},
+    {"locale from the environment",
+     {"length", "18", "1", "1,5"},
+     {{"LC_ALL", "ru_RU.UTF-8"}},
+     0,
+     "0,015\n",
+     ""},
+    {"option beats the environment",
+     {"--locale", "en_US", "length", "1", "18", "1.5"},
+     {{"LC_ALL", "ru_RU.UTF-8"}},
+     0,
+     "150\n",
+     ""},
+    {"equal units copy", {"area", "2", "2", " abc "}, {}, 0, " abc \n", ""},
+    {"empty quantity", {"length", "1", "2", ""}, {}, 2, "", "Введите количество!\n"},
+    {"not a number",
+     {"length", "1", "2", "abc"},
+     {},
+     1,
+     "",
+     "Произошла ошибка № 13\nType mismatch\n"},
+    {"result overflow",
+     {"area", "1", "10", "1.7E308"},
+     {},
+     1,
+     "",
+     "Произошла ошибка № 6\nOverflow\n"},
+    {"unknown category",
+     {"lenght", "1", "2", "1"},
+     {},
+     64,
+     "",
+     "неизвестная категория \"lenght\"; допустимы: length (Длина), weight (Вес)"},
+    {"unknown unit number", {"length", "1", "19", "1"}, {}, 64, "", "18 \"Сантиметр\"\n"},
+    {"unknown caption",
+     {"speed", "Узел [морской]", "1", "1"},
+     {},
+     64,
+     "",
+     "неизвестная единица \"Узел [морской]\""},
+    {"names are checked before the quantity", {"length", "0", "2", ""}, {}, 64, "", kUsage},
+    {"too few operands", {"length", "1", "2"}, {}, 64, "", "получено 3"},
+    {"no arguments", {}, {}, 64, "", kUsage},
+    {"unknown option", {"--verbose", "length", "1", "2", "1"}, {}, 64, "", "--verbose"},
+    {"unknown locale",
+     {"--locale", "xx_YY", "length", "1", "2", "1"},
+     {},
+     64,
+     "",
+     "неизвестная локаль \"xx_YY\""},
+    {"locale without a name", {"--locale"}, {}, 64, "", "--locale"},
+    {"batch takes no operands", {"--batch", "length"}, {}, 64, "", "--batch"},
+    {"batch and list together", {"--batch", "--list"}, {}, 64, "", "--list"},
+    {"list categories",
+     {"--list"},
+     {},
+     0,
+     "length\tДлина\t18\nweight\tВес\t17\nvolume\tОбъём\t12\narea\tПлощадь\t10\n"
+     "temperature\tТемпература\t5\nspeed\tСкорость\t8\ninformation\tИнформация\t6\n"
+     "radioactivity\tРадиоактивность\t3\n",
+     ""},
+    {"list units with rows",
+     {"--list", "radioactivity"},
+     {},
+     0,
+     "1\tКюри\t1\n2\tБеккерель\t2\n3\tРезерфорд\t3\n",
+     ""},
+    {"list unknown category", {"--list", "mass"}, {}, 64, "", "\"mass\""},
+};
+
+class CommandLineCase : public testing::TestWithParam<Invocation> {};
+
+TEST_P(CommandLineCase, PrintsAndExits) {
+    const Invocation& c = GetParam();
+    const ProcessResult r = runProcess(kProgram, c.args, {}, c.env);
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(r.out, c.out);
+    if (c.errPart.empty())
+        EXPECT_EQ(r.err, "");
+    else
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Invocations, CommandLineCase, testing::ValuesIn(kInvocations));
+
+TEST(CommandLineHelp, ListsEveryOptionOnStdout) {
+    const ProcessResult r = runProcess(kProgram, {"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    for (const char* option : {"--list", "--locale", "--batch", "--version", "--help"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+} // namespace
+} // namespace zelvano::test
