@@ -1,0 +1,57 @@
+#include "cExplorerBarItems.h"
+
+#include "torkExplorerBarCtl.h"
+
+cExplorerBarItems::cExplorerBarItems(PaneWindowId window, std::int32_t barId)
+    : window_(window)
+    , barId_(barId) {}
+
+cExplorerBarItems::Target cExplorerBarItems::resolve() const {
+    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
+    return {pane, pane.barOrUnloaded(barId_)};
+}
+
+std::int32_t cExplorerBarItems::Count() const {
+    return static_cast<std::int32_t>(resolve().bar.items.size());
+}
+
+void cExplorerBarItems::Clear() {
+    auto [pane, bar] = resolve();
+    const auto removed = pane.model_.takeAllItems(bar);
+    for (const auto& item : removed)
+        pane.discardItem(*item);
+    pane.remeasureBar(bar);
+    pane.relayoutAndRepaint();
+}
+
+void cExplorerBarItems::Remove(const QVariant& key) {
+    auto [pane, bar] = resolve();
+    const pcExplorerBarItem* item = pane.model_.lookupItem(bar, key);
+    if (!item)
+        return;
+    const auto removed = pane.model_.takeItem(bar, item->ID);
+    pane.discardItem(*removed);
+    pane.remeasureBar(bar);
+    pane.relayoutAndRepaint();
+}
+
+cExplorerBarItem cExplorerBarItems::Add(const QVariant& index, const QVariant& key,
+                                        const QString& text, std::int32_t iconIndex,
+                                        std::int32_t itemType) {
+    auto [pane, bar] = resolve();
+    pcExplorerBarItem& item = pane.model_.addItem(bar, index, key, text, iconIndex, itemType);
+    pane.updateMnemonic({}, item.Text);
+    pane.remeasureItem(bar, item);
+    pane.relayoutAndRepaint();
+    return cExplorerBarItem(window_, bar.ID, item.ID);
+}
+
+cExplorerBarItem cExplorerBarItems::Item(const QVariant& key) const {
+    auto [pane, bar] = resolve();
+    return cExplorerBarItem(window_, bar.ID, pane.model_.itemOrRaise(bar, key).ID);
+}
+
+bool cExplorerBarItems::Exists(const QVariant& indexOrKey) const {
+    auto [pane, bar] = resolve();
+    return pane.model_.lookupItem(bar, indexOrKey) != nullptr;
+}

@@ -1,0 +1,415 @@
+#include "torkExplorerBarCtl.h"
+
+#include "MSubclass.h"
+#include "PaneRenderer.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kScrollSmallChange = 12;
+constexpr double kHalfBarGap = 7.5;
+
+std::int32_t scrollCode(int action) {
+    using namespace WindowMessage;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollLineDown;
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollLineUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollPageDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollPageUp;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollTop;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollBottom;
+    case QAbstractSlider::SliderMove:
+        return ScrollThumbTrack;
+    default:
+        return -1;
+    }
+}
+
+std::int32_t nonClientMessage(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return WindowMessage::NcLButtonDown;
+    case Qt::RightButton:
+        return WindowMessage::NcRButtonDown;
+    case Qt::MiddleButton:
+        return WindowMessage::NcMButtonDown;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent)
+    : QWidget(parent)
+    , ISubclass(ISubclass::PreviousBefore)
+    , renderer_(std::make_unique<PaneRenderer>(this, state_)) {
+    window_ = PaneRegistry::add(this);
+    setFocusPolicy(Qt::StrongFocus);
+
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    vScroll_->hide();
+    vScroll_->setRange(0, 0);
+    vScroll_->setSingleStep(kScrollSmallChange);
+    vScroll_->setFocusPolicy(Qt::NoFocus);
+    vScroll_->installEventFilter(this);
+    connect(vScroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        state_.scrollValue = value;
+        if (state_.Redraw) {
+            renderer_->positionHostedControls();
+            update();
+        }
+    });
+    connect(vScroll_, &QAbstractSlider::actionTriggered, this,
+            &torkExplorerBarCtl::forwardScrollAction);
+    connect(vScroll_, &QAbstractSlider::sliderReleased, this, [this] {
+        MSubclass::sendMessage(this, WindowMessage::VScroll,
+                               WindowMessage::makeParam(WindowMessage::ScrollThumbPosition,
+                                                        vScroll_->sliderPosition()));
+    });
+
+    connect(&hoverTimer_, &CTimer::ThatTime, this, &torkExplorerBarCtl::hoverTimerTick);
+
+    renderer_->reloadResources();
+    MSubclass::attach(this, this, WindowMessage::SetFocus);
+    hookTopLevel();
+}
+
+torkExplorerBarCtl::~torkExplorerBarCtl() {
+    // Handles fail with 364 from here on, hooks and the timer are released
+    // before any record or child goes away.
+    PaneRegistry::remove(window_);
+    MSubclass::detachAll(this);
+    hoverTimer_.setInterval(0);
+    delete vScroll_;
+    vScroll_ = nullptr;
+}
+
+pcExplorerBar& torkExplorerBarCtl::barOrUnloaded(std::int32_t id) const {
+    pcExplorerBar* bar = model_.findBar(id);
+    if (!bar)
+        pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
+    return *bar;
+}
+
+pcExplorerBarItem& torkExplorerBarCtl::itemOrUnloaded(std::int32_t id) const {
+    pcExplorerBarItem* item = model_.findItem(id);
+    if (!item)
+        pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
+    return *item;
+}
+
+// --- effects -------------------------------------------------------------
+
+void torkExplorerBarCtl::relayoutAndRepaint() {
+    if (!state_.Redraw)
+        return;
+    renderer_->layout();
+    syncScrollBar();
+    renderer_->positionHostedControls();
+    renderer_->render();
+    update();
+}
+
+void torkExplorerBarCtl::remeasureBar(pcExplorerBar& bar) {
+    renderer_->measureBar(bar);
+}
+
+void torkExplorerBarCtl::remeasureItem(pcExplorerBar& bar, pcExplorerBarItem& item) {
+    renderer_->measureItem(bar, item);
+}
+
+void torkExplorerBarCtl::remeasureAll() {
+    renderer_->measureAll();
+}
+
+void torkExplorerBarCtl::recolourWatermark(pcExplorerBar& bar) {
+    if (bar.watermark.isNull())
+        bar.watermarkRendered = QImage();
+    else
+        renderer_->recolourWatermark(bar);
+}
+
+void torkExplorerBarCtl::recolourWatermarks() {
+    for (auto& bar : state_.bars)
+        recolourWatermark(*bar);
+}
+
+void torkExplorerBarCtl::rebuildGlyphsIfEmulated() {
+    // Emulated glyphs take their colours from the bars; themed ones do not.
+    if (!state_.UseExplorerStyle)
+        renderer_->reloadResources();
+}
+
+void torkExplorerBarCtl::reloadDrawingResources() {
+    renderer_->reloadResources();
+    recolourWatermarks();
+}
+
+void torkExplorerBarCtl::animateBarTo(pcExplorerBar& bar, std::int32_t newState) {
+    // The animation code steps Height, Alpha and CollapseOffset here before
+    // the final state; without it the bar takes its new state at once.
+    bar.State = newState;
+    bar.Expanding = false;
+    bar.Collapsing = false;
+    bar.Alpha = 255;
+    bar.CollapseOffset = 0;
+    bar.Height = newState == BarExpanded ? renderer_->panelHeight(bar) : 0;
+    relayoutAndRepaint();
+    scrollIntoView(bar);
+}
+
+void torkExplorerBarCtl::scrollIntoView(const pcExplorerBar& bar, const pcExplorerBarItem* item) {
+    if (!state_.scrollBarVisible)
+        return;
+    int top = 0;
+    int bottom = 0;
+    if (item) {
+        const QRect r = renderer_->itemRect(bar, *item);
+        top = r.top() + state_.scrollValue;
+        bottom = top + r.height();
+    } else {
+        int panel = 0;
+        if (bar.isAnimating())
+            panel = bar.Height;
+        else if (bar.State == BarExpanded)
+            panel = renderer_->panelHeight(bar);
+        top = bar.Top;
+        bottom = static_cast<int>(
+            std::nearbyint(top + renderer_->titleHeight(bar) + panel + kHalfBarGap));
+    }
+    const int view = height();
+    if (top >= state_.scrollValue && bottom <= state_.scrollValue + view)
+        return;
+    // The animation code moves there in growing steps; this jumps.
+    vScroll_->setValue(bottom - top > view ? top : bottom - view);
+}
+
+void torkExplorerBarCtl::updateMnemonic(const QString& oldText, const QString& newText) {
+    // Alt+letter access is built by the input code from the titles and texts
+    // themselves; this is where it learns that one of them changed.
+    Q_UNUSED(oldText);
+    Q_UNUSED(newText);
+}
+
+void torkExplorerBarCtl::syncScrollBar() {
+    if (state_.scrollBarVisible) {
+        const int w = renderer_->scrollBarWidth();
+        vScroll_->setGeometry(width() - w, 0, w, height());
+        vScroll_->setPageStep(std::max(1, height()));
+        vScroll_->setRange(0, std::max(0, state_.contentHeight - height()));
+        vScroll_->raise();
+    } else {
+        vScroll_->setRange(0, 0);
+    }
+    vScroll_->setVisible(state_.scrollBarVisible);
+    state_.scrollValue = vScroll_->value();
+}
+
+void torkExplorerBarCtl::settingChanged() {
+    reloadDrawingResources();
+    // Fonts and scroll-bar metrics may have changed with the settings.
+    remeasureAll();
+    relayoutAndRepaint();
+    emit SettingChange();
+}
+
+void torkExplorerBarCtl::hoverTimerTick() {
+    if (state_.hoverBarID != 0 && !model_.findBar(state_.hoverBarID))
+        state_.hoverBarID = 0;
+    if (state_.hoverItemID != 0 && !model_.findItem(state_.hoverItemID))
+        state_.hoverItemID = 0;
+    if (rect().contains(mapFromGlobal(QCursor::pos())))
+        return;
+    // Both lose the hot look: leaving over an item must not leave it hot.
+    QRect dirty;
+    if (pcExplorerBar* bar = model_.findBar(state_.hoverBarID)) {
+        bar->MouseOver = false;
+        if (state_.Redraw)
+            dirty |= renderer_->renderBarTitle(*bar);
+    }
+    if (pcExplorerBarItem* item = model_.findItem(state_.hoverItemID)) {
+        item->MouseOver = false;
+        if (pcExplorerBar* owner = model_.findBar(item->BarID); owner && state_.Redraw)
+            dirty |= renderer_->renderItem(*owner, *item);
+    }
+    state_.hoverBarID = 0;
+    state_.hoverItemID = 0;
+    if (!dirty.isNull())
+        update(dirty);
+    hoverTimer_.setInterval(0);
+}
+
+// --- records leaving the pane ---------------------------------------------
+
+void torkExplorerBarCtl::discardItem(const pcExplorerBarItem& item) {
+    if (item.lPtrPanel)
+        item.lPtrPanel->hide();
+    if (state_.focusItemID == item.ID)
+        state_.focusItemID = 0;
+    if (state_.hoverItemID == item.ID)
+        state_.hoverItemID = 0;
+    updateMnemonic(item.Text, {});
+}
+
+void torkExplorerBarCtl::discardBar(const pcExplorerBar& bar) {
+    for (const auto& item : bar.items)
+        discardItem(*item);
+    if (state_.focusBarID == bar.ID)
+        state_.focusBarID = 0;
+    if (state_.hoverBarID == bar.ID)
+        state_.hoverBarID = 0;
+    updateMnemonic(bar.Title, {});
+}
+
+void torkExplorerBarCtl::hostControl(pcExplorerBar& bar, pcExplorerBarItem& item,
+                                     QWidget* control) {
+    // Hosting the pane itself, an ancestor or the pane's own scroll bar would
+    // tie the widget tree in a knot.
+    if (control && (control == this || control == vScroll_ || control->isAncestorOf(this)))
+        pane::raisePaneError(zelvano::RuntimeError::InvalidCall);
+    if (item.lPtrPanel)
+        item.lPtrPanel->hide();
+    item.lPtrPanel = control;
+    if (control) {
+        control->setParent(this);
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Window,
+                         renderer_->resolve(DefaultPanelColor(bar.IsSpecial), kSysColorWindow));
+        control->setPalette(palette);
+        control->setAutoFillBackground(true);
+        vScroll_->raise();
+    }
+    remeasureItem(bar, item);
+    relayoutAndRepaint();
+}
+
+// --- events to the host ----------------------------------------------------
+
+void torkExplorerBarCtl::raiseHighlight(std::int32_t barId, std::int32_t itemId) {
+    if (barId == state_.lastHighlightBarID && itemId == state_.lastHighlightItemID)
+        return;
+    state_.lastHighlightBarID = barId;
+    state_.lastHighlightItemID = itemId;
+    emit Highlight(barId ? cExplorerBar(window_, barId) : cExplorerBar(),
+                   itemId ? cExplorerBarItem(window_, barId, itemId) : cExplorerBarItem());
+}
+
+void torkExplorerBarCtl::propertyChanged(const char* name) {
+    if (!readingProperties_)
+        emit PropertyChanged(QString::fromLatin1(name));
+}
+
+// --- hooks -----------------------------------------------------------------
+
+std::int32_t torkExplorerBarCtl::WindowProc(QObject* hWnd, std::int32_t iMsg, std::int32_t wParam,
+                                            std::int32_t lParam) {
+    Q_UNUSED(hWnd);
+    Q_UNUSED(wParam);
+    Q_UNUSED(lParam);
+    // SetFocus needs nothing here: Qt routes Alt+letter shortcuts through the
+    // window without the pane becoming an active in-place object.
+    if (iMsg == WindowMessage::SettingChange)
+        settingChanged();
+    return MSubclass::currentResult();
+}
+
+void torkExplorerBarCtl::hookTopLevel() {
+    QWidget* top = window();
+    if (top == hookedTopLevel_)
+        return;
+    if (hookedTopLevel_)
+        MSubclass::detach(this, hookedTopLevel_, WindowMessage::SettingChange);
+    hookedTopLevel_ = top;
+    MSubclass::attach(this, top, WindowMessage::SettingChange);
+}
+
+void torkExplorerBarCtl::forwardScrollAction(int action) {
+    const std::int32_t code = scrollCode(action);
+    if (code < 0)
+        return;
+    MSubclass::sendMessage(this, WindowMessage::VScroll,
+                           WindowMessage::makeParam(code, vScroll_->sliderPosition()));
+}
+
+// --- Qt event handlers ------------------------------------------------------
+
+void torkExplorerBarCtl::paintEvent(QPaintEvent* event) {
+    // While Redraw is False the back buffer keeps the last picture.
+    QPainter painter(this);
+    renderer_->paint(painter, event->rect());
+}
+
+void torkExplorerBarCtl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (width() != measuredWidth_) {
+        measuredWidth_ = width();
+        remeasureAll();
+    }
+    relayoutAndRepaint();
+}
+
+void torkExplorerBarCtl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    state_.hasFocus = true;
+    if (state_.ShowFocusRect && state_.Redraw) {
+        renderer_->render();
+        update();
+    }
+}
+
+void torkExplorerBarCtl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    state_.hasFocus = false;
+    if (state_.ShowFocusRect && state_.Redraw) {
+        renderer_->render();
+        update();
+    }
+}
+
+void torkExplorerBarCtl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        hookTopLevel();
+        break;
+    case QEvent::FontChange:
+        remeasureAll();
+        relayoutAndRepaint();
+        break;
+    default:
+        break;
+    }
+}
+
+void torkExplorerBarCtl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // An ancestor may have moved to another window since the last look.
+    hookTopLevel();
+}
+
+bool torkExplorerBarCtl::eventFilter(QObject* watched, QEvent* event) {
+    // Presses on the scroll bar reach hooks as presses on the window's frame.
+    if (watched == vScroll_ && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (const std::int32_t message = nonClientMessage(mouse->button())) {
+            const QPoint global = mouse->globalPosition().toPoint();
+            MSubclass::sendMessage(this, message, WindowMessage::HitVScroll,
+                                   WindowMessage::makeParam(global.x(), global.y()));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
