@@ -1,0 +1,59 @@
+#include "AppFont.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <array>
+
+namespace zelvano {
+
+namespace {
+
+constexpr int kPixelSize = 11;
+
+// A Tahoma-compatible face with Cyrillic that Debian ships outside
+// fontconfig's path (fonts-wine).
+constexpr std::array kFaceFiles{
+    "/usr/share/wine/fonts/tahoma.ttf",
+};
+
+// Faces close enough in width that every caption still fits, best first.
+const QStringList& fallbackFamilies() {
+    static const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                      QStringLiteral("Arial")};
+    return families;
+}
+
+QString tahomaFamily() {
+    const QString tahoma = QStringLiteral("Tahoma");
+#ifndef Q_OS_WIN
+    for (const char* path : kFaceFiles) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            return families.first();
+    }
+    if (!QFontDatabase::hasFamily(tahoma))
+        return {};
+#endif
+    return tahoma;
+}
+
+QFont chooseFont() {
+    QFont font;
+    const QString family = tahomaFamily();
+    font.setFamilies(family.isEmpty() ? fallbackFamilies() : QStringList{family});
+    font.setPixelSize(kPixelSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+} // namespace
+
+QFont windowFont() {
+    static const QFont font = chooseFont();
+    return font;
+}
+
+} // namespace zelvano

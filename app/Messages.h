@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace zelvano {
+
+// Caption of the window and title of every message box.
+inline QString programTitle() {
+    return QStringLiteral("Zelvano 3.0");
+}
+
+// Prompt for a conversion asked with an empty quantity.
+inline QString emptyQuantityPrompt() {
+    return QStringLiteral("Введите количество!");
+}
+
+// Prompt of a trapped numbered error: the number, a line break, the description.
+inline QString errorPrompt(int number, const QString& description) {
+    return QStringLiteral("Произошла ошибка № ") + QString::number(number) +
+           QStringLiteral("\r\n") + description;
+}
+
+} // namespace zelvano

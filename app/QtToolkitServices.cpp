@@ -1,0 +1,94 @@
+#include "QtToolkitServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <algorithm>
+#include <array>
+
+namespace zelvano {
+
+namespace {
+
+struct PointerShape {
+    int code;
+    Qt::CursorShape shape;
+};
+
+// The toolkit's pointer codes that have a Qt shape; other codes show the default.
+constexpr std::array kPointerShapes{
+    PointerShape{1, Qt::ArrowCursor},      PointerShape{2, Qt::CrossCursor},
+    PointerShape{3, Qt::IBeamCursor},      PointerShape{5, Qt::SizeAllCursor},
+    PointerShape{6, Qt::SizeBDiagCursor},  PointerShape{7, Qt::SizeVerCursor},
+    PointerShape{8, Qt::SizeFDiagCursor},  PointerShape{9, Qt::SizeHorCursor},
+    PointerShape{10, Qt::UpArrowCursor},   PointerShape{11, Qt::WaitCursor},
+    PointerShape{12, Qt::ForbiddenCursor}, PointerShape{13, Qt::BusyCursor},
+    PointerShape{14, Qt::WhatsThisCursor}, PointerShape{15, Qt::SizeAllCursor},
+};
+
+// A target is a web or mail address when it has a scheme; a one-letter scheme
+// is a drive letter.
+bool isAddress(const QString& target) {
+    const QUrl url(target);
+    return url.isValid() && url.scheme().size() > 1;
+}
+
+} // namespace
+
+QtToolkitServices::~QtToolkitServices() {
+    setScreenPointer(ScreenPointer::Default);
+}
+
+void QtToolkitServices::messageBox(const QString& prompt, MessageStyle style,
+                                   const QString& title) {
+    const QMessageBox::Icon icon =
+        style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    QString text = prompt;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtToolkitServices::shellExecute(QWidget* /*owner*/, const QString& verb, const QString& target,
+                                     const QString& workingFolder, ShowState /*show*/) {
+    // Only "open" has a portable meaning; the desktop decides how the window shows.
+    if (verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0 || target.isEmpty())
+        return false;
+    if (isAddress(target))
+        return QDesktopServices::openUrl(QUrl(target));
+    const QString path = QDir(workingFolder).absoluteFilePath(QDir::fromNativeSeparators(target));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtToolkitServices::setScreenPointer(int code) {
+    // Codes without a Qt shape are kept, so that reading gives back what was
+    // set, and show the default pointer.
+    const auto it = std::find_if(kPointerShapes.begin(), kPointerShapes.end(),
+                                 [code](const PointerShape& p) { return p.code == code; });
+    pointer_ = code;
+    if (it == kPointerShapes.end()) {
+        if (overridden_)
+            QGuiApplication::restoreOverrideCursor();
+        overridden_ = false;
+    } else if (overridden_) {
+        QGuiApplication::changeOverrideCursor(it->shape);
+    } else {
+        QGuiApplication::setOverrideCursor(it->shape);
+        overridden_ = true;
+    }
+}
+
+QString QtToolkitServices::programFolder() const {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+VersionNumbers QtToolkitServices::version() const {
+    return {ZELVANO_VERSION_MAJOR, ZELVANO_VERSION_MINOR, ZELVANO_VERSION_REVISION};
+}
+
+} // namespace zelvano

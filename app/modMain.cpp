@@ -1,0 +1,73 @@
+#include "modMain.h"
+
+#include "AppFont.h"
+#include "AppStyle.h"
+#include "Messages.h"
+#include "Platform.h"
+#include "QtToolkitServices.h"
+#include "RuntimeErrors.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+#include <new>
+
+namespace zelvano::modMain {
+
+void prepareApplication(QApplication& app) {
+#ifndef Q_OS_WIN
+    QApplication::setStyle(createLayoutStyle());
+#endif
+    QApplication::setFont(windowFont());
+    app.setApplicationName(QStringLiteral("Zelvano"));
+    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                  .arg(ZELVANO_VERSION_MAJOR)
+                                  .arg(ZELVANO_VERSION_MINOR)
+                                  .arg(ZELVANO_VERSION_REVISION));
+}
+
+std::unique_ptr<frmMain> start(ToolkitServices& services, const WindowFactory& create) {
+    int error = 0;
+    QString description;
+    std::unique_ptr<frmMain> window;
+    try {
+        platform::initCommonControls();
+        window = create();
+        if (!window) // nothing to show: the same as a window unloaded while loading
+            raiseRuntimeError(RuntimeError::ObjectUnloaded, "modMain");
+        window->show();
+    } catch (const NumberedError& e) {
+        error = e.number();
+        description = QString::fromStdString(e.description());
+    } catch (const std::bad_alloc&) {
+        error = RuntimeError::OutOfMemory;
+        description = QString::fromUtf8(runtimeErrorDescription(error));
+    } catch (const std::exception& e) {
+        error = RuntimeError::InvalidCall;
+        description = QString::fromUtf8(e.what());
+    }
+    if (error == 0)
+        return window;
+    window.reset();
+    if (error != RuntimeError::ObjectUnloaded)
+        services.messageBox(errorPrompt(error, description), MessageStyle::Critical,
+                            programTitle());
+    return nullptr;
+}
+
+std::unique_ptr<frmMain> start(ToolkitServices& services) {
+    return start(services, [&services] { return std::make_unique<frmMain>(services); });
+}
+
+int run(int argc, char** argv) {
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    QtToolkitServices services;
+    const std::unique_ptr<frmMain> window = start(services);
+    if (!window)
+        return 1;
+    // Closing the window ends the loop: nothing is asked and nothing is written.
+    return QApplication::exec();
+}
+
+} // namespace zelvano::modMain

@@ -1,0 +1,97 @@
+// The start routine: one message box for a failure while creating or loading
+// the window (none for error 364), a shown window otherwise.
+
+#include "AppTestSupport.h"
+
+#include "PanelLayout.h"
+#include "RuntimeErrors.h"
+
+#include <new>
+
+namespace zelvano::test {
+namespace {
+
+class StartTest : public WindowTest {};
+
+TEST_F(StartTest, ShowsTheWindowWithoutAMessage) {
+    const std::unique_ptr<frmMain> shown = modMain::start(services);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->visiblePanel(), PanelId::Length);
+    EXPECT_TRUE(services.messages().empty());
+}
+
+TEST_F(StartTest, AFailureGivesExactlyOneMessage) {
+    struct Case {
+        std::function<void()> fail;
+        QString prompt;
+    } const cases[] = {
+        {[] { raiseRuntimeError(RuntimeError::TypeMismatch); },
+         QStringLiteral("Произошла ошибка № 13\r\nType mismatch")},
+        {[] { throw NumberedError(457, "Ключ уже есть"); },
+         QStringLiteral("Произошла ошибка № 457\r\nКлюч уже есть")},
+        {[] { throw std::bad_alloc(); }, QStringLiteral("Произошла ошибка № 7\r\nOut of memory")},
+    };
+    for (const Case& c : cases) {
+        services.clear();
+        const auto failing = [&]() -> std::unique_ptr<frmMain> {
+            c.fail();
+            return nullptr;
+        };
+        EXPECT_EQ(modMain::start(services, failing), nullptr);
+        ASSERT_EQ(services.messages().size(), 1u);
+        EXPECT_EQ(services.messages().front().prompt, c.prompt);
+        EXPECT_EQ(services.messages().front().style, MessageStyle::Critical);
+        EXPECT_EQ(services.messages().front().title, QStringLiteral("Zelvano 3.0"));
+    }
+}
+
+TEST_F(StartTest, AWindowUnloadedWhileLoadingEndsQuietly) {
+    const auto unloaded = []() -> std::unique_ptr<frmMain> {
+        raiseRuntimeError(RuntimeError::ObjectUnloaded);
+    };
+    EXPECT_EQ(modMain::start(services, unloaded), nullptr);
+    EXPECT_EQ(modMain::start(services, [] { return std::unique_ptr<frmMain>(); }), nullptr);
+    EXPECT_TRUE(services.messages().empty());
+}
+
+// A units table that does not fit its layout is an error while loading, not a
+// panel with overlapping or missing buttons.
+TEST_F(StartTest, ATableThatDoesNotFitTheLayoutIsReported) {
+    const CategoryTable& real = categoryTable(Category::Temperature);
+    std::vector<Unit> units(real.units.begin(), real.units.end());
+    const auto tableWith = [&](std::vector<Unit> changed) {
+        units = std::move(changed);
+        CategoryTable table = real;
+        table.units = units;
+        return table;
+    };
+
+    std::vector<Unit> sameRow = units;
+    sameRow[1].row = sameRow[0].row;
+    std::vector<Unit> rowPastTheEnd = units;
+    rowPastTheEnd.back().row = static_cast<int>(units.size()) + 1;
+
+    for (const std::vector<Unit>& bad : {sameRow, rowPastTheEnd}) {
+        services.clear();
+        const CategoryTable table = tableWith(bad);
+        const auto create = [&] {
+            auto window = std::make_unique<frmMain>(services, QLocale::c());
+            new CategoryPanel(table, categoryLayout(Category::Temperature), window.get());
+            return window;
+        };
+        EXPECT_EQ(modMain::start(services, create), nullptr);
+        ASSERT_EQ(services.messages().size(), 1u);
+        EXPECT_TRUE(services.messages().front().prompt.startsWith(
+            QStringLiteral("Произошла ошибка № 9\r\n")));
+    }
+
+    const UnitWidth widths[] = {{99, 2000}};
+    CategoryLayout layout = categoryLayout(Category::RadioActivity);
+    layout.widths = widths;
+    EXPECT_THROW(CategoryPanel(categoryTable(Category::RadioActivity), layout, nullptr),
+                 NumberedError);
+}
+
+} // namespace
+} // namespace zelvano::test
