@@ -34,6 +34,20 @@ Conversion failure(int number) {
     return result;
 }
 
+// The text of a finite value, built on the stack: most results then fit the
+// string's own small buffer and cost no allocation.
+std::string formatted(double value, const NumberSettings& settings) {
+    const std::string_view point = settings.decimalSeparator;
+    constexpr std::size_t kStackText = 64;
+    if (detail::maxQuantityText(point.size()) > kStackText) {
+        std::string text(detail::maxQuantityText(point.size()), '\0');
+        text.resize(detail::formatQuantity(value, point, text.data()));
+        return text;
+    }
+    char text[kStackText];
+    return std::string(text, detail::formatQuantity(value, point, text));
+}
+
 } // namespace
 
 std::span<const CategoryTable> categoryTables() {
@@ -63,9 +77,7 @@ double ParseQuantity(std::string_view text, const NumberSettings& settings) {
 std::string FormatQuantity(double value, const NumberSettings& settings) {
     if (!std::isfinite(value))
         raiseRuntimeError(RuntimeError::Overflow, "FormatQuantity");
-    std::string text(detail::maxQuantityText(settings.decimalSeparator.size()), '\0');
-    text.resize(detail::formatQuantity(value, settings.decimalSeparator, text.data()));
-    return text;
+    return formatted(value, settings);
 }
 
 Conversion ConvertQuantity(Category category, int from, int to, std::string_view quantity,
@@ -98,9 +110,7 @@ Conversion ConvertQuantity(Category category, int from, int to, std::string_view
         if (!std::isfinite(r))
             return failure(RuntimeError::Overflow);
 
-        result.text.resize(detail::maxQuantityText(settings.decimalSeparator.size()));
-        result.text.resize(
-            detail::formatQuantity(r, settings.decimalSeparator, result.text.data()));
+        result.text = formatted(r, settings);
         return result;
     } catch (const std::bad_alloc&) {
         return failure(RuntimeError::OutOfMemory);

@@ -27,6 +27,14 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Length of `token` if `s` continues with it at `i`, else 0. The first byte
+// is tested first: most characters are digits and never reach the comparison.
+std::size_t matchAt(std::string_view s, std::size_t i, std::string_view token) {
+    return !token.empty() && i < s.size() && s[i] == token[0] && s.substr(i).starts_with(token)
+               ? token.size()
+               : 0;
+}
+
 // The blanks around a number: space, tab and the no-break spaces that
 // locales use between digit groups.
 std::size_t blankAt(std::string_view s, std::size_t i) {
@@ -34,10 +42,19 @@ std::size_t blankAt(std::string_view s, std::size_t i) {
         return 0;
     if (s[i] == ' ' || s[i] == '\t')
         return 1;
-    const std::string_view rest = s.substr(i);
-    if (rest.starts_with(kNoBreakSpace))
+    if (const std::size_t n = matchAt(s, i, kNoBreakSpace))
+        return n;
+    return matchAt(s, i, kNarrowNoBreakSpace);
+}
+
+std::size_t blankBefore(std::string_view s) {
+    if (s.empty())
+        return 0;
+    if (s.back() == ' ' || s.back() == '\t')
+        return 1;
+    if (s.ends_with(kNoBreakSpace))
         return kNoBreakSpace.size();
-    if (rest.starts_with(kNarrowNoBreakSpace))
+    if (s.ends_with(kNarrowNoBreakSpace))
         return kNarrowNoBreakSpace.size();
     return 0;
 }
@@ -46,19 +63,9 @@ std::string_view trimBlanks(std::string_view s) {
     std::size_t n;
     while ((n = blankAt(s, 0)) != 0)
         s.remove_prefix(n);
-    for (;;) {
-        // Blanks are at most 3 bytes; test each possible start from the end.
-        bool trimmed = false;
-        for (std::size_t len = 1; len <= 3 && len <= s.size(); ++len) {
-            if (blankAt(s, s.size() - len) == len) {
-                s.remove_suffix(len);
-                trimmed = true;
-                break;
-            }
-        }
-        if (!trimmed)
-            return s;
-    }
+    while ((n = blankBefore(s)) != 0)
+        s.remove_suffix(n);
+    return s;
 }
 
 bool isSpaceLike(std::string_view sep) {
@@ -67,14 +74,11 @@ bool isSpaceLike(std::string_view sep) {
 
 // Length of the group separator at s[i], or 0. A locale that groups with a
 // space of any kind accepts all three kinds, since users type a plain space.
-std::size_t groupSeparatorAt(std::string_view s, std::size_t i, std::string_view sep) {
-    if (sep.empty())
-        return 0;
-    if (s.substr(i).starts_with(sep))
-        return sep.size();
-    if (isSpaceLike(sep) && s[i] != '\t')
-        return blankAt(s, i);
-    return 0;
+std::size_t groupSeparatorAt(std::string_view s, std::size_t i, std::string_view sep,
+                             bool spaceLike) {
+    if (const std::size_t n = matchAt(s, i, sep))
+        return n;
+    return spaceLike && s[i] != '\t' ? blankAt(s, i) : 0;
 }
 
 // The sign, if any; returns its length and sets `negative`.
@@ -88,11 +92,8 @@ std::size_t signAt(std::string_view s, std::size_t i, bool& negative) {
         negative = true;
         return 1;
     }
-    if (s.substr(i).starts_with(kMinusSign)) {
-        negative = true;
-        return kMinusSign.size();
-    }
-    return 0;
+    negative = matchAt(s, i, kMinusSign) != 0;
+    return negative ? kMinusSign.size() : 0;
 }
 
 // A scratch buffer for the normalized digits: on the stack for ordinary texts.
@@ -121,6 +122,7 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
     const std::string_view group = settings.groupSeparator == settings.decimalSeparator
                                        ? std::string_view{}
                                        : settings.groupSeparator;
+    const bool spaceLikeGroup = isSpaceLike(group);
 
     // Room for the digits, one '.', "e", a sign and a 20-digit exponent.
     Scratch scratch(s.size() + 32);
@@ -148,7 +150,7 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
             ++i;
             continue;
         }
-        if (!hasPoint && !point.empty() && s.substr(i).starts_with(point)) {
+        if (!hasPoint && matchAt(s, i, point)) {
             if (grouped && groupDigits != 3)
                 return kNotANumber;
             hasPoint = true;
@@ -157,7 +159,7 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
             continue;
         }
         if (!hasPoint) {
-            if (const std::size_t n = groupSeparatorAt(s, i, group)) {
+            if (const std::size_t n = groupSeparatorAt(s, i, group, spaceLikeGroup)) {
                 // Digit groups: 1 to 3 digits first, then exactly 3 each.
                 if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
                     return kNotANumber;
