@@ -57,7 +57,8 @@ void drawGradientStrip(QPainter& p, const QRect& strip, const QColor& start, con
     if (strip.isEmpty())
         return;
     const int gradientEnd = strip.left() + std::max(0, strip.width() - glyphWidth - 2);
-    QLinearGradient g(strip.left(), 0, gradientEnd, 0);
+    // From the first pixel's centre to the last one's: exact end colours.
+    QLinearGradient g(strip.left() + 0.5, 0, gradientEnd - 0.5, 0);
     g.setColorAt(0, start);
     g.setColorAt(1, end);
     const QBrush brush = gradientEnd > strip.left() ? QBrush(g) : QBrush(end);

@@ -263,7 +263,7 @@ void PanePainter::paintBackground(QPainter& p, const QRect& clip) const {
         return;
     case PaneLook::Themed:
         if (!res_.backgroundStops.isEmpty()) {
-            QLinearGradient g(0, 0, 0, height);
+            QLinearGradient g(0, 0.5, 0, height - 0.5);
             g.setStops(res_.backgroundStops);
             p.fillRect(clip, g);
             return;
@@ -278,7 +278,7 @@ void PanePainter::paintBackground(QPainter& p, const QRect& clip) const {
             p.fillRect(clip, start);
             return;
         }
-        QLinearGradient g(0, 0, 0, height);
+        QLinearGradient g(0, 0.5, 0, height - 0.5);
         g.setColorAt(0, start);
         g.setColorAt(1, end);
         p.fillRect(clip, g);

@@ -43,6 +43,8 @@ struct PaneRenderer::Impl {
     bool loaded = false;
     bool loadedUseExplorerStyle = true;
     int loadedStyle = PaneStyleTaskPane;
+    bool loadedThemeActive = false;
+    qint64 loadedPalette = 0;
     QImage buffer;
 
     QColor sys(int index) const { return systemColour(index, pane->palette()); }
@@ -51,7 +53,10 @@ struct PaneRenderer::Impl {
     }
 
     void ensureResources(PaneRenderer& r) {
-        if (!loaded || loadedUseExplorerStyle != s.UseExplorerStyle || loadedStyle != s.Style)
+        // A style or palette switch (a theme change) also reloads.
+        if (!loaded || loadedUseExplorerStyle != s.UseExplorerStyle || loadedStyle != s.Style ||
+            loadedPalette != pane->palette().cacheKey() ||
+            loadedThemeActive != visualStyleActive(pane))
             r.reloadResources();
         if (res.look != PaneLook::Themed)
             refreshEmulatedGlyphs();
@@ -147,6 +152,8 @@ void PaneRenderer::reloadResources() {
     d->loaded = true;
     d->loadedUseExplorerStyle = s.UseExplorerStyle;
     d->loadedStyle = s.Style;
+    d->loadedThemeActive = visualStyleActive(d->pane);
+    d->loadedPalette = d->pane->palette().cacheKey();
 }
 
 void PaneRenderer::recolourWatermark(pcExplorerBar& bar) {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QWidget>
 
@@ -45,7 +46,14 @@ bool isHighContrast(const QPalette& palette) {
 bool visualStyleActive(const QWidget* widget) {
     if (!widget)
         return false;
-    if (widget->style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0)
+    const QStyle* style = widget->style();
+    // A proxy (the application's metric tweaks) looks like the style it wraps.
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+        if (!proxy->baseStyle() || proxy->baseStyle() == style)
+            break;
+        style = proxy->baseStyle();
+    }
+    if (style->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0)
         return false;
     return !isHighContrast(widget->palette());
 }

@@ -1,0 +1,197 @@
+// The three looks: which one is chosen, the fallback from themed to emulated,
+// default panel colours and the colours of titles and items in each look.
+
+#include "PaneColours.h"
+#include "PaneTheme.h"
+#include "paint_harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace paintfix;
+using pane::PaneLook;
+
+namespace {
+
+QColor sys(const QWidget& w, int index) {
+    return pane::systemColour(index, w.palette());
+}
+
+TEST(Looks, ChosenFromUseExplorerStyleAndTheWidgetStyle) {
+    Harness themed;
+    themed.refresh();
+    EXPECT_EQ(themed.renderer.look(), PaneLook::Themed);
+    EXPECT_TRUE(themed.state.UseExplorerStyle);
+
+    Harness emulated;
+    emulated.state.UseExplorerStyle = false;
+    emulated.refresh();
+    EXPECT_EQ(emulated.renderer.look(), PaneLook::Emulated);
+
+    Harness classic;
+    classic.useClassicStyle();
+    classic.refresh();
+    EXPECT_EQ(classic.renderer.look(), PaneLook::Classic);
+    EXPECT_TRUE(classic.state.UseExplorerStyle);
+
+    // A high-contrast palette counts as no theme as well.
+    Harness contrast;
+    QPalette pal = contrast.widget.palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    contrast.widget.setPalette(pal);
+    contrast.refresh();
+    EXPECT_EQ(contrast.renderer.look(), PaneLook::Classic);
+}
+
+TEST(Looks, IncompleteThemedSetFallsBackToEmulated) {
+    const QString builtIn = QString::fromLatin1(pane::ThemeLibrary::kDefaultLocation);
+    for (const int missing : pane::ThemeLibrary::kImageNumbers) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        for (const int n : pane::ThemeLibrary::kImageNumbers)
+            if (n != missing)
+                QFile::copy(builtIn + QStringLiteral("/%1.png").arg(n),
+                            dir.filePath(QStringLiteral("%1.png").arg(n)));
+        Harness h;
+        h.renderer.setThemeLocation(dir.path());
+        h.refresh();
+        EXPECT_EQ(h.renderer.look(), PaneLook::Emulated) << "without image " << missing;
+        EXPECT_FALSE(h.state.UseExplorerStyle);
+    }
+    Harness none;
+    none.renderer.setThemeLocation(QStringLiteral("/nonexistent/theme"));
+    none.refresh();
+    EXPECT_EQ(none.renderer.look(), PaneLook::Emulated);
+}
+
+TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const int n : pane::ThemeLibrary::kImageNumbers) {
+        QImage img(n == 110 || n == 112 ? QSize(40, 30) : QSize(20, 20), QImage::Format_ARGB32);
+        img.fill(n == 14 ? QColor(1, 2, 3) : QColor(200, 100, 50));
+        ASSERT_TRUE(img.save(dir.filePath(QStringLiteral("%1.png").arg(n))));
+    }
+    Harness h;
+    h.renderer.setThemeLocation(dir.path());
+    auto& bar = addBar(h.state, QStringLiteral("Тема"));
+    h.refresh();
+    EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
+    // Panel colour: the sample's top-left pixel; title height: the strip's.
+    EXPECT_EQ(h.renderer.defaultPanelColor(true), pane::toOle(QColor(1, 2, 3)));
+    EXPECT_EQ(bar.TitleHeightWithoutScroll, 30);
+}
+
+TEST(Looks, DefaultPanelColourInEveryLook) {
+    Harness themed;
+    themed.refresh();
+    const QImage sample(QStringLiteral(":/taskpane/theme/14.png"));
+    ASSERT_FALSE(sample.isNull());
+    const QColor themedPanel = sample.pixelColor(0, 0);
+    EXPECT_EQ(themed.renderer.defaultPanelColor(true), pane::toOle(themedPanel));
+    EXPECT_EQ(
+        themed.renderer.defaultPanelColor(false),
+        pane::toOle(pane::blend(themedPanel, sys(themed.widget, pane::SysActiveCaption), 230)));
+
+    Harness emulated;
+    emulated.state.UseExplorerStyle = false;
+    emulated.refresh();
+    const QColor base = pane::blend(sys(emulated.widget, pane::SysButtonFace), Qt::white, 24);
+    EXPECT_EQ(emulated.state.defaultPanelColour, pane::toOle(base));
+    EXPECT_EQ(emulated.renderer.defaultPanelColor(true), pane::toOle(base));
+    EXPECT_EQ(emulated.renderer.defaultPanelColor(false),
+              pane::toOle(pane::blend(base, sys(emulated.widget, pane::SysActiveCaption), 230)));
+
+    Harness classic;
+    classic.useClassicStyle();
+    classic.refresh();
+    EXPECT_EQ(classic.renderer.defaultPanelColor(true), kSysColorWindow);
+    EXPECT_EQ(classic.renderer.defaultPanelColor(false), kSysColorWindow);
+}
+
+TEST(Looks, ClassicDrawsPlainSystemColours) {
+    Harness h;
+    h.useClassicStyle();
+    auto& special = addBar(h.state, QStringLiteral("Особая"), true);
+    addItem(h.state, special, QStringLiteral("пункт"));
+    auto& standard = addBar(h.state, QStringLiteral("Обычная"));
+    h.refresh();
+    const QImage shot = h.shot();
+    EXPECT_EQ(shot.pixelColor(2, 2), sys(h.widget, pane::SysWindow)); // background
+    const QRect strip = h.renderer.titleRect(special);
+    EXPECT_EQ(shot.pixelColor(strip.left() + 1, strip.top() + 1),
+              sys(h.widget, pane::SysActiveCaption));
+    const QRect other = h.renderer.titleRect(standard);
+    EXPECT_EQ(shot.pixelColor(other.left() + 1, other.top() + 1),
+              sys(h.widget, pane::SysButtonFace));
+    // Panel: window colour.
+    EXPECT_EQ(shot.pixelColor(strip.left() + 3, strip.bottom() + 3),
+              sys(h.widget, pane::SysWindow));
+}
+
+TEST(Looks, EmulatedBackgroundIsTheGradientOfTheTwoColours) {
+    Harness h;
+    h.state.UseExplorerStyle = false;
+    h.state.BackColorStart = 0x0000FF; // red
+    h.state.BackColorEnd = 0xFF0000;   // blue
+    h.refresh();
+    const QImage shot = h.shot();
+    EXPECT_GT(shot.pixelColor(1, 0).red(), 250);
+    EXPECT_GT(shot.pixelColor(1, 400).blue(), 250);
+    const QColor mid = shot.pixelColor(1, 200);
+    EXPECT_NEAR(mid.red(), 128, 4);
+    EXPECT_NEAR(mid.blue(), 128, 4);
+}
+
+// Item text colours: the item's own only in emulated drawing.
+struct ItemColourCase {
+    bool emulated;
+    int kind;
+    OleColor own;
+    bool hot;
+    const char* expected; // "own", "text", "link", "linkHot"
+};
+
+class ItemColour : public testing::TestWithParam<ItemColourCase> {};
+
+TEST_P(ItemColour, FollowsTheLookAndKind) {
+    const auto& c = GetParam();
+    Harness h(QSize(233, 401), 40); // large glyphs: solid strokes to sample
+    h.state.UseExplorerStyle = !c.emulated;
+    auto& bar = addBar(h.state, QStringLiteral("Группа"));
+    auto& item = addItem(h.state, bar, QStringLiteral("ШШШ"), c.kind);
+    item.TextColor = item.TextColorOver = c.own;
+    item.MouseOver = c.hot;
+    h.refresh();
+    const QColor highlight = sys(h.widget, pane::SysHighlight);
+    QColor expected;
+    const std::string which = c.expected;
+    if (which == "own")
+        expected = pane::fromOle(c.own);
+    else if (which == "text")
+        expected = sys(h.widget, pane::SysWindowText);
+    else
+        expected = pane::blend(highlight, Qt::black, which == "linkHot" ? 240 : 192);
+    // Count exact text-colour pixels in the item's rectangle.
+    const QImage shot = h.shot();
+    const QRect r = h.renderer.itemRect(bar, item);
+    int hits = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            hits += shot.pixelColor(x, y) == expected;
+    EXPECT_GT(hits, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ItemColour,
+    testing::Values(ItemColourCase{true, ItemKindLink, 0x00336699, false, "own"},
+                    ItemColourCase{true, ItemKindLink, kDefaultColor, false, "link"},
+                    ItemColourCase{true, ItemKindLink, kDefaultColor, true, "linkHot"},
+                    ItemColourCase{true, ItemKindText, kDefaultColor, false, "text"},
+                    ItemColourCase{false, ItemKindText, 0x00336699, false, "text"},
+                    ItemColourCase{false, ItemKindLink, 0x00336699, false, "link"}));
+
+} // namespace
