@@ -1,9 +1,9 @@
 #include "CategoryPanel.h"
 
-#include "FrameBox.h"
 #include "PanelLayout.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,7 +67,7 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
     setObjectName(QStringLiteral("pic") + stem);
     setGeometry(toPixels(WindowLayout::Panel));
 
-    auto* quantityFrame = place(new FrameBox(QStringLiteral("Количество единиц:"), this),
+    auto* quantityFrame = place(new QGroupBox(QStringLiteral("Количество единиц:"), this),
                                 fromUtf8(layout.quantityFrame), PanelTemplate::QuantityFrame);
     quantity_ = place(new QLineEdit(QStringLiteral("1"), quantityFrame),
                       QStringLiteral("txt%1From").arg(stem), PanelTemplate::QuantityBox);
@@ -101,7 +101,7 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const CategoryTable& table,
     const QString stem = fromUtf8(table.stem);
     const int frameLeft = isFrom ? PanelTemplate::FromFrameLeft : PanelTemplate::ToFrameLeft;
 
-    auto* frame = place(new FrameBox(isFrom ? QStringLiteral("Из:") : QStringLiteral("В:"), this),
+    auto* frame = place(new QGroupBox(isFrom ? QStringLiteral("Из:") : QStringLiteral("В:"), this),
                         fromUtf8(isFrom ? layout.fromFrame : layout.toFrame),
                         PanelTemplate::unitFrame(frameLeft, layout.frameHeight));
     auto* container =

@@ -4,13 +4,14 @@
 #include "AppTestSupport.h"
 
 #include "AppFont.h"
-#include "FrameBox.h"
+#include "PanelLayout.h"
 
 #include <QButtonGroup>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 namespace zelvano::test {
 namespace {
@@ -273,11 +274,20 @@ TEST_P(PanelLayoutTest, NoCaptionIsCut) {
             << option->objectName().toStdString();
         EXPECT_LE(text.height(), option->height()) << option->objectName().toStdString();
     }
-    for (FrameBox* frame : p.findChildren<FrameBox*>()) {
-        const QRect title = frame->titleRect();
-        EXPECT_EQ(title.isEmpty(), frame->title().isEmpty());
-        EXPECT_GE(title.width(), frame->fontMetrics().horizontalAdvance(frame->title()));
-        EXPECT_LE(title.right(), frame->rect().right()) << frame->objectName().toStdString();
+    for (QGroupBox* frame : p.findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(frame);
+        opt.text = frame->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &opt,
+                                                           QStyle::SC_GroupBoxLabel, frame);
+        EXPECT_GE(label.width(), frame->fontMetrics().horizontalAdvance(frame->title()));
+        EXPECT_LE(label.right(), frame->rect().right()) << frame->objectName().toStdString();
+        // The top border runs through the caption, clear of the first row of contents.
+        const QRect border = frame->style()->subControlRect(QStyle::CC_GroupBox, &opt,
+                                                            QStyle::SC_GroupBoxFrame, frame);
+        EXPECT_LT(border.top(), label.bottom());
+        EXPECT_LE(border.top() + 2, toPixels(PanelTemplate::group(0, 0)).top());
     }
     QPushButton* button = p.convertButton();
     QStyleOptionButton opt;
@@ -355,6 +365,52 @@ TEST_F(WindowLayoutTest, PanelsAreNamedAfterTheirCategory) {
         EXPECT_EQ(window->panel(static_cast<PanelId>(i))->objectName(), QLatin1String(names[i]));
     for (Category category : kAllCategories)
         EXPECT_EQ(window->panel(panelOf(category)), window->categoryPanel(category));
+}
+
+} // namespace
+} // namespace zelvano::test
+
+namespace zelvano::test {
+namespace {
+
+class KeyboardTest : public WindowTest {
+protected:
+    void SetUp() override { makeWindow(QLocale::c()); }
+
+    QWidget* tab() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    }
+};
+
+// Tab follows the work: quantity, one stop per unit list, convert, result.
+TEST_F(KeyboardTest, TabWalksTheWorkOrder) {
+    CategoryPanel& p = panel(Category::Length);
+    p.quantityBox()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), p.quantityBox());
+    EXPECT_EQ(tab(), p.unitButton(UnitList::From, 1));
+    EXPECT_EQ(tab(), p.unitButton(UnitList::To, 1));
+    EXPECT_EQ(tab(), p.convertButton());
+    EXPECT_EQ(tab(), p.resultBox());
+    EXPECT_EQ(tab(), p.quantityBox());
+}
+
+// Arrow keys move down the screen rows and select, within one list only.
+TEST_F(KeyboardTest, ArrowsSelectTheNextRow) {
+    CategoryPanel& p = panel(Category::Length);
+    QTest::mouseClick(p.unitButton(UnitList::From, 1), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(p.selectedUnit(UnitList::From), 17); // "Миллиметр" is the second row
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(p.selectedUnit(UnitList::From), 18);
+    EXPECT_EQ(p.selectedUnit(UnitList::To), 0);
+}
+
+// Closing asks nothing and leaves no window behind, so the program ends.
+TEST_F(KeyboardTest, ClosingTheWindowIsNotRefused) {
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(services.messages().empty());
 }
 
 } // namespace

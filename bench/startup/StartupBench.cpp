@@ -1,0 +1,106 @@
+// Starts the probe alternately as the program and as a bare Qt window and
+// reports, for each, the time from just before the process is spawned to its
+// first paint, and its peak memory. Offscreen unless QT_QPA_PLATFORM says otherwise.
+//   zelvano_startup_bench [rounds]
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double milliseconds;
+    double peakMegabytes;
+};
+
+long long monotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+bool runOnce(const char* mode, Sample& sample) {
+    int out[2];
+    if (pipe(out) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+
+    char* argv[] = {const_cast<char*>(ZELVANO_STARTUP_PROBE), const_cast<char*>(mode), nullptr};
+    const long long start = monotonicNanoseconds();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, ZELVANO_STARTUP_PROBE, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return false;
+    }
+
+    std::string text;
+    char buffer[64];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || text.empty())
+        return false;
+    sample.milliseconds = static_cast<double>(std::atoll(text.c_str()) - start) / 1e6;
+    sample.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return true;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    const char* modes[] = {"bare", "window"};
+    std::vector<double> times[2];
+    std::vector<double> memory[2];
+    for (int round = -2; round < rounds; ++round) { // two warm-up rounds fill the page cache
+        for (int i = 0; i < 2; ++i) {
+            const int m = round % 2 == 0 ? i : 1 - i; // alternate which goes first
+            Sample sample{};
+            if (!runOnce(modes[m], sample)) {
+                std::fprintf(stderr, "zelvano_startup_bench: the %s probe failed\n", modes[m]);
+                return 1;
+            }
+            if (round >= 0) {
+                times[m].push_back(sample.milliseconds);
+                memory[m].push_back(sample.peakMegabytes);
+            }
+        }
+    }
+
+    std::printf("process start to first paint, %d rounds (QT_QPA_PLATFORM=%s)\n", rounds,
+                std::getenv("QT_QPA_PLATFORM"));
+    for (int m = 0; m < 2; ++m)
+        std::printf("  %-7s median %6.2f ms  min %6.2f ms  peak RSS %5.1f MB\n", modes[m],
+                    median(times[m]), *std::min_element(times[m].begin(), times[m].end()),
+                    median(memory[m]));
+    std::printf("  ratio window/bare (medians): %.2f\n", median(times[1]) / median(times[0]));
+    return 0;
+}
