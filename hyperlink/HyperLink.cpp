@@ -67,6 +67,7 @@ HyperLink::HyperLink(QWidget* parent)
 
     leaveTimer_->setObjectName(QStringLiteral("leaveTimer"));
     leaveTimer_->setInterval(kLeavePollMs);
+    leaveTimer_->setTimerType(Qt::PreciseTimer); // a coarse timer may stretch a tick by 5%
     connect(leaveTimer_, &QTimer::timeout, this, &HyperLink::pollPointer);
 
     QWidget::setFont(initialFont());

@@ -95,7 +95,8 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
         return;
     QStylePainter painter(this);
     if (border_ == Border::Flat) {
-        painter.setPen(QPen(palette().color(QPalette::Shadow), 0));
+        painter.setPen(
+            QPen(palette().color(QPalette::Shadow), 1)); // one logical pixel, as the margin
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
