@@ -3,8 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPointer>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -95,8 +93,8 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
         return;
     QStylePainter painter(this);
     if (border_ == Border::Flat) {
-        painter.setPen(
-            QPen(palette().color(QPalette::Shadow), 1)); // one logical pixel, as the margin
+        // One logical pixel, as wide as the margin set for it.
+        painter.setPen(QPen(palette().color(QPalette::Shadow), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
