@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <string>
+#include <memory>
 
 // Text to double under a locale's separators. The grammar is checked here and
 // the digits are handed to std::from_chars, which rounds to the nearest double
@@ -99,18 +99,15 @@ std::size_t signAt(std::string_view s, std::size_t i, bool& negative) {
 // A scratch buffer for the normalized digits: on the stack for ordinary texts.
 class Scratch {
 public:
-    explicit Scratch(std::size_t size) {
-        if (size > sizeof(small_)) {
-            large_.resize(size);
-            data_ = large_.data();
-        }
-    }
+    explicit Scratch(std::size_t size)
+        : large_(size > sizeof(small_) ? std::make_unique<char[]>(size) : nullptr)
+        , data_(large_ ? large_.get() : small_) {}
     char* data() { return data_; }
 
 private:
     char small_[128];
-    std::string large_;
-    char* data_ = small_;
+    std::unique_ptr<char[]> large_;
+    char* data_;
 };
 
 } // namespace
@@ -131,6 +128,7 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
 
     bool negative;
     std::size_t i = signAt(s, 0, negative);
+    const std::size_t bodyStart = i;
 
     std::size_t intDigits = 0, fracDigits = 0;
     std::size_t groupDigits = 0; // digits since the last group separator
@@ -176,11 +174,15 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
     if (grouped && !hasPoint && groupDigits != 3)
         return kNotANumber;
 
+    const std::size_t mantissaEnd = p - begin;
     std::int64_t exponent = 0;
+    bool asciiExponent = true;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         ++i;
         bool negativeExponent;
-        i += signAt(s, i, negativeExponent);
+        const std::size_t signLength = signAt(s, i, negativeExponent);
+        asciiExponent = signLength <= 1;
+        i += signLength;
         const std::size_t expStart = i;
         while (i < s.size() && isDigit(s[i])) {
             if (exponent < kExponentCap)
@@ -209,17 +211,26 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
         return 0;
     }
 
-    *p++ = 'e';
-    p = std::to_chars(p, begin + s.size() + 32, exponent).ptr;
+    // The text itself when from_chars reads it as it stands, else the copy.
+    const char* first = begin;
+    const char* last = begin + mantissaEnd;
+    if (!grouped && (!hasPoint || point == ".") && asciiExponent) {
+        first = s.data() + bodyStart;
+        last = s.data() + s.size();
+    } else if (exponent != 0) {
+        *p++ = 'e';
+        p = std::to_chars(p, begin + s.size() + 32, exponent).ptr;
+        last = p;
+    }
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(begin, p, value, std::chars_format::general);
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range alike; the magnitude tells them apart.
         if (magnitude > 0)
             return RuntimeError::Overflow;
         value = 0;
-    } else if (ec != std::errc{} || end != p) {
+    } else if (ec != std::errc{} || end != last) {
         return kNotANumber;
     }
     out = negative ? -value : value;
