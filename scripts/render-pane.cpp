@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QStyleFactory>
 
@@ -17,22 +16,10 @@
 
 namespace {
 
-QFont windowFont() {
-    // The window's own face when fonts-wine is installed, else the default.
-    QFont font;
-    const int id =
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!families.isEmpty())
-        font.setFamilies(families);
-    font.setPixelSize(11);
-    return font;
-}
-
 bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
                const std::function<void(PaneState&)>& fill) {
     QWidget widget;
-    widget.setFont(windowFont());
+    widget.setFont(paintfix::windowFont());
     if (look == pane::PaneLook::Classic)
         widget.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     widget.resize(size);

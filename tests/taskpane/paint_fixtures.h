@@ -7,11 +7,29 @@
 #include "PaneRecords.h"
 
 #include <QColor>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QString>
 
 namespace paintfix {
+
+// The main window's face (Tahoma-compatible, 11 pixels) when fonts-wine is
+// installed, else the default face at that size. The bold face is loaded too,
+// so that titles are not synthesised.
+inline QFont windowFont() {
+    static const QStringList families = [] {
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+        const int id =
+            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+        return QFontDatabase::applicationFontFamilies(id);
+    }();
+    QFont font;
+    if (!families.isEmpty())
+        font.setFamilies(families);
+    font.setPixelSize(11);
+    return font;
+}
 
 inline pcExplorerBar& addBar(PaneState& s, const QString& title, bool special = false) {
     auto bar = std::make_unique<pcExplorerBar>();

@@ -1,0 +1,114 @@
+// Repaint costs of the task pane, measured on the renderer as the control
+// drives it: a full repaint is render() plus the copy to the window; a
+// hot-tracking repaint is renderItem() plus the copy of its rectangle.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
+// measures a HiDPI back buffer.
+
+#include "PaneRenderer.h"
+#include "paint_fixtures.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleFactory>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+enum Content { MainWindow, HundredItems };
+
+struct Scene {
+    QWidget widget;
+    PaneState state;
+    PaneRenderer renderer{&widget, state};
+    QImage window;
+
+    Scene(Content content, pane::PaneLook look) {
+        widget.setFont(paintfix::windowFont());
+        if (look == pane::PaneLook::Classic)
+            widget.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        widget.resize(233, 401);
+        if (content == MainWindow)
+            paintfix::fillMainWindow(state);
+        else
+            paintfix::fillManyItems(state, 100);
+        state.UseExplorerStyle = look != pane::PaneLook::Emulated;
+        state.BackColorStart = state.BackColorEnd = kDefaultColor;
+        renderer.reloadResources();
+        renderer.measureAll();
+        renderer.layout();
+        renderer.render();
+        const qreal dpr = widget.devicePixelRatioF();
+        window = QImage(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+        window.setDevicePixelRatio(dpr);
+    }
+
+    void toWindow(const QRect& rect) {
+        QPainter p(&window);
+        renderer.paint(p, rect);
+    }
+};
+
+void fullRepaint(benchmark::State& st, Content content, pane::PaneLook look) {
+    Scene scene(content, look);
+    for (auto _ : st) {
+        scene.renderer.render();
+        scene.toWindow(scene.widget.rect());
+        benchmark::ClobberMemory();
+    }
+}
+
+void hotTracking(benchmark::State& st, pane::PaneLook look) {
+    Scene scene(MainWindow, look);
+    const auto& bar = *scene.state.bars[1];
+    auto& item = *bar.items[1];
+    for (auto _ : st) {
+        item.MouseOver = !item.MouseOver;
+        scene.toWindow(scene.renderer.renderItem(bar, item));
+        benchmark::ClobberMemory();
+    }
+}
+
+void hotTitle(benchmark::State& st, pane::PaneLook look) {
+    Scene scene(MainWindow, look);
+    auto& bar = *scene.state.bars[0];
+    for (auto _ : st) {
+        bar.MouseOver = !bar.MouseOver;
+        scene.toWindow(scene.renderer.renderBarTitle(bar));
+        benchmark::ClobberMemory();
+    }
+}
+
+void registerAll() {
+    const struct {
+        pane::PaneLook look;
+        const char* name;
+    } looks[] = {{pane::PaneLook::Themed, "themed"},
+                 {pane::PaneLook::Emulated, "emulated"},
+                 {pane::PaneLook::Classic, "classic"}};
+    for (const auto& l : looks) {
+        const std::string n = l.name;
+        benchmark::RegisterBenchmark(("FullRepaint/main_window/" + n).c_str(), fullRepaint,
+                                     MainWindow, l.look)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("FullRepaint/100_items/" + n).c_str(), fullRepaint,
+                                     HundredItems, l.look)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("HotTracking/item/" + n).c_str(), hotTracking, l.look)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("HotTracking/title/" + n).c_str(), hotTitle, l.look)
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
