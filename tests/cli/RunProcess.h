@@ -20,3 +20,28 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
                          const std::map<std::string, std::string>& env = {});
 
 } // namespace zelvano::test
+
+namespace zelvano::test {
+
+// A process with pipes on its stdin and stdout, for a conversation line by line.
+class Coprocess {
+public:
+    Coprocess(const std::string& program, const std::vector<std::string>& args);
+    ~Coprocess();
+    Coprocess(const Coprocess&) = delete;
+    Coprocess& operator=(const Coprocess&) = delete;
+
+    void write(const std::string& text);
+    // One line from its stdout (without '\n'); empty after `timeoutMs` without one.
+    std::string readLine(int timeoutMs);
+    // Closes its stdin and returns its exit code.
+    int finish();
+
+private:
+    int pid_ = -1;
+    int in_ = -1;
+    int out_ = -1;
+    std::string pending_;
+};
+
+} // namespace zelvano::test

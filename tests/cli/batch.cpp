@@ -60,6 +60,21 @@ TEST(Batch, ReadsAndWritesTheChosenLocale) {
     EXPECT_EQ(r.out, "ok\t150\nerror\t13\tType mismatch\n");
 }
 
+// A program that talks to the converter through pipes gets each answer
+// before it sends the next line.
+TEST(Batch, AnswersEachLineBeforeTheInputEnds) {
+    Coprocess converter(kProgram, {"--batch", "--locale", "C"});
+    converter.write("length\t1\t17\t1\n");
+    EXPECT_EQ(converter.readLine(10000), "ok\t1000");
+    converter.write("length\t1\t17\t\n");
+    EXPECT_EQ(converter.readLine(10000), "empty");
+    converter.write("length\t1\t17");
+    EXPECT_EQ(converter.readLine(200), "");
+    converter.write("\t2\n");
+    EXPECT_EQ(converter.readLine(10000), "ok\t2000");
+    EXPECT_EQ(converter.finish(), 0);
+}
+
 TEST(Batch, EmptyInputGivesNoOutput) {
     const ProcessResult r = runBatch("");
     EXPECT_EQ(r.exitCode, 0);
