@@ -82,8 +82,20 @@ struct Dispatch {
     std::int32_t message;
     std::int32_t result;
     QEvent* event;
+    const QObject* window;
 };
 std::vector<Dispatch> dispatchStack;
+
+// Qt's own handler of one event may send another event with the same
+// meaning to the same window (ThemeChange brings a StyleChange): that is
+// still the one message being dispatched, not a second one.
+bool isEchoOfCurrent(const QObject* window, std::int32_t message, const QEvent* event) {
+    if (event->type() == WindowMessageEvent::eventType())
+        return false;
+    return std::any_of(dispatchStack.begin(), dispatchStack.end(), [&](const Dispatch& d) {
+        return d.window == window && d.message == message;
+    });
+}
 
 const std::vector<ISubclass*>* clientsOf(const QObject* window, std::int32_t message) {
     const auto hook = hooks().find(window);
@@ -128,7 +140,7 @@ bool dispatch(QObject* window, QEvent* event) {
     if (message == 0)
         return false;
     const auto* list = clientsOf(window, message);
-    if (!list || list->empty())
+    if (!list || list->empty() || isEchoOfCurrent(window, message, event))
         return false; // the window's own handler runs as usual
 
     // Clients may attach, detach or die while we call them: work on a copy
@@ -138,7 +150,7 @@ bool dispatch(QObject* window, QEvent* event) {
     const QPointer<QObject> alive(window);
     bool previousCalled = false;
 
-    dispatchStack.push_back({message, 0, event});
+    dispatchStack.push_back({message, 0, event, window});
     struct Pop {
         ~Pop() { dispatchStack.pop_back(); }
     } pop;
@@ -298,6 +310,10 @@ std::int32_t messageOf(const QEvent* event, std::int32_t* wParam, std::int32_t* 
 
 bool isHooked(const QObject* window) {
     return hooks().count(window) != 0;
+}
+
+int hookedWindows() {
+    return static_cast<int>(hooks().size());
 }
 
 int attachmentCount(const QObject* window) {

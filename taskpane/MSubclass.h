@@ -92,10 +92,11 @@ std::int32_t sendMessage(QObject* window, std::int32_t message, std::int32_t wPa
 std::int32_t messageOf(const QEvent* event, std::int32_t* wParam = nullptr,
                        std::int32_t* lParam = nullptr);
 
-// Bookkeeping: whether the window is hooked, its number of attachments, the
-// number of clients of one message, and the n-th of them (1-based; null
-// when there is none).
+// Bookkeeping: whether the window is hooked (and how many are), its number
+// of attachments, the number of clients of one message, and the n-th of
+// them (1-based; null when there is none).
 bool isHooked(const QObject* window);
+int hookedWindows();
 int attachmentCount(const QObject* window);
 int clientCount(const QObject* window, std::int32_t message);
 ISubclass* client(const QObject* window, std::int32_t message, int n);

@@ -58,6 +58,8 @@ public:
     void writeProperties(PanePropertyBag& bag) const;
 
     PaneWindowId windowId() const { return window_; }
+    // The records as laid out, read-only (painting and input tests, diagnostics).
+    const PaneState& paneState() const { return state_; }
 
 signals:
     void BarRightClick(cExplorerBar bar);
