@@ -153,7 +153,7 @@ QRgb fromHls(const Hls& c) {
                 channel(hueToChannel(m1, m2, c.h - 1.0 / 3)));
 }
 
-QImage colourise(const QImage& source, const QColor& target) {
+QImage colourise(const QImage& source, const QColor& target, bool clearBackground) {
     if (source.isNull())
         return {};
     QImage img = source.convertToFormat(QImage::Format_ARGB32);
@@ -163,6 +163,7 @@ QImage colourise(const QImage& source, const QColor& target) {
     const Hls ref = toHls(reference);
     const Hls tgt = toHls(target.rgb());
     const QRgb targetRgb = target.rgb() | 0xFF000000u;
+    const QRgb backgroundRgb = clearBackground ? 0u : targetRgb;
 
     // Glyphs and watermarks hold few distinct colours: convert each once.
     QRgb lastIn = 0;
@@ -173,7 +174,7 @@ QImage colourise(const QImage& source, const QColor& target) {
         for (int x = 0; x < img.width(); ++x) {
             const QRgb px = line[x] & RGB_MASK;
             if (px == reference) {
-                line[x] = targetRgb;
+                line[x] = backgroundRgb;
                 continue;
             }
             if (!haveLast || px != lastIn) {

@@ -77,7 +77,8 @@ QRgb fromHls(const Hls& hls);
 // Recolours a picture onto a target colour: its pixel (1, 1) is the
 // background and becomes the target; darker pixels take the target's hue and
 // saturation with their lightness scaled; lighter ones keep their lightness.
-// The result is opaque ARGB32.
-QImage colourise(const QImage& source, const QColor& target);
+// The result is opaque ARGB32, or, with clearBackground, has the background
+// pixels transparent instead of the target colour.
+QImage colourise(const QImage& source, const QColor& target, bool clearBackground = false);
 
 } // namespace pane

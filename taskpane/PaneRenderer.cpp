@@ -258,7 +258,13 @@ void PaneRenderer::paint(QPainter& painter, const QRect& exposed) const {
     if (d->buffer.isNull() || exposed.isEmpty())
         return;
     const qreal dpr = d->buffer.devicePixelRatio();
-    const QRect area = exposed & QRect(0, 0, d->pane->width(), d->pane->height());
+    // Only what the buffer holds: a pane grown since the last render shows
+    // its old picture, never a stretched one.
+    const QRect held(0, -d->s.scrollValue, qFloor(d->buffer.width() / dpr),
+                     qFloor(d->buffer.height() / dpr));
+    const QRect area = exposed & QRect(0, 0, d->pane->width(), d->pane->height()) & held;
+    if (area.isEmpty())
+        return;
     const QRectF source(area.x() * dpr, (area.y() + d->s.scrollValue) * dpr, area.width() * dpr,
                         area.height() * dpr);
     painter.drawImage(QRectF(area), d->buffer, source);

@@ -96,9 +96,16 @@ GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special) {
             continue;
         const QColor& colour = isSpecial ? special : standard;
         PaneImage out;
-        out.normal = colourise(own.normal, colour);
+        // The ground is left out: on its own title colour the glyph looks the
+        // same, and on a flat strip (search style, other bar colours) it
+        // shows no square around the button.
+        const auto recolour = [&colour](const QImage& img) {
+            return colourise(img, colour, true)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        out.normal = recolour(own.normal);
         if (!own.hidpi.isNull()) {
-            out.hidpi = colourise(own.hidpi, colour);
+            out.hidpi = recolour(own.hidpi);
             out.hidpi.setDevicePixelRatio(2);
         }
         // Hot and normal share the picture in emulated drawing.

@@ -99,6 +99,11 @@ TEST(Colourise, MapsBackgroundDarkAndLightPixels) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(qAlpha(out.pixel(x, y)), 255);
+
+    // Glyphs leave the ground out instead; the rest is the same.
+    const QImage glyph = colourise(img, target, true);
+    EXPECT_EQ(qAlpha(glyph.pixel(1, 1)), 0);
+    EXPECT_EQ(glyph.pixel(2, 2), out.pixel(2, 2));
 }
 
 TEST(Colourise, LightnessAboveOneIsCappedAndDegenerateInputsAreSafe) {

@@ -6,6 +6,8 @@
 #include "PaneColours.h"
 #include "paint_harness.h"
 
+#include <QApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace paintfix;
@@ -227,6 +229,51 @@ TEST(Render, FocusMarkNeedsKeyboardUseAndFocus) {
     h.state.ShowFocusRect = false;
     h.renderer.render();
     EXPECT_EQ(h.renderer.backBuffer(), plain);
+}
+
+} // namespace
+
+namespace {
+
+// HiDPI needs a device pixel ratio of 2 from the start of the process: the
+// test runs itself again with QT_SCALE_FACTOR=2.
+TEST(HiDpi, BackBufferAtDeviceResolution) {
+    if (qApp->devicePixelRatio() < 2) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=HiDpi.*")});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QByteArray out = child.readAllStandardOutput();
+        EXPECT_EQ(child.exitCode(), 0) << out.constData();
+        EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.constData();
+        return;
+    }
+    Harness h;
+    h.state.UseExplorerStyle = false;
+    fillMainWindow(h.state);
+    h.state.BackColorStart = h.state.BackColorEnd = 0x00000080;
+    h.refresh();
+    const QImage& buffer = h.renderer.backBuffer();
+    EXPECT_EQ(buffer.devicePixelRatio(), 2);
+    EXPECT_EQ(buffer.size(), QSize(466, 802));
+    // The panel's white left border: exactly two device pixels, no blur.
+    const auto& bar = *h.state.bars[0];
+    const int y = 2 * (bar.Top + h.renderer.titleHeight(bar) + 3);
+    EXPECT_EQ(buffer.pixelColor(23, y), QColor(0x80, 0, 0));
+    EXPECT_EQ(buffer.pixelColor(24, y), Qt::white);
+    EXPECT_EQ(buffer.pixelColor(25, y), Qt::white);
+    EXPECT_EQ(buffer.pixelColor(26, y), pane::fromOle(h.renderer.defaultPanelColor(true)));
+    // The copy to the window is one to one.
+    QImage window(466, 802, QImage::Format_ARGB32_Premultiplied);
+    window.setDevicePixelRatio(2);
+    QPainter p(&window);
+    h.renderer.paint(p, QRect(0, 0, 233, 401));
+    p.end();
+    EXPECT_EQ(window, buffer.copy(0, 0, 466, 802));
 }
 
 } // namespace
