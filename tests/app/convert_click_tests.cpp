@@ -147,14 +147,6 @@ TEST_F(ConvertClickTest, TheResultBoxAcceptsNoTyping) {
     EXPECT_EQ(box->text(), shown);
 }
 
-TEST_F(ConvertClickTest, EditingDoesNotRecomputeTheResult) {
-    convert(Category::Weight, QStringLiteral("2"), 2, 1);
-    ASSERT_EQ(result(Category::Weight), QStringLiteral("2000"));
-    panel(Category::Weight).quantityBox()->setText(QStringLiteral("7"));
-    panel(Category::Weight).unitButton(UnitList::To, 3)->setChecked(true);
-    EXPECT_EQ(result(Category::Weight), QStringLiteral("2000"));
-}
-
 TEST_F(ConvertClickTest, StateSurvivesSwitchingPanels) {
     convert(Category::Speed, QStringLiteral("36"), 1, 2);
     const QString converted = result(Category::Speed);
