@@ -24,10 +24,20 @@ constexpr int kLines = 1'000'000;
 
 // A file of lines like a spreadsheet export: stems and Russian names, unit
 // numbers and captions, ordinary quantities with a few blanks and errors.
-std::string makeInput() {
+class InputFile {
+public:
+    InputFile();
+    ~InputFile() { ::unlink(path_.c_str()); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+InputFile::InputFile() {
     char path[] = "/tmp/zelvano-batch-XXXXXX";
-    const int fd = ::mkstemp(path);
-    ::close(fd);
+    ::close(::mkstemp(path));
+    path_ = path;
     const char* quantities[] = {"1",   "2.5",  "100", "0.001", "1E15", "-40",   "98.6",
                                 "3.6", "1024", "12",  "",      "abc",  "273.16"};
     std::mt19937 random(1);
@@ -41,7 +51,6 @@ std::string makeInput() {
             << (i % 4 ? std::to_string(to.index) : std::string(to.caption)) << '\t'
             << quantities[random() % std::size(quantities)] << '\n';
     }
-    return path;
 }
 
 void runOnce(const std::string& input) {
@@ -71,9 +80,9 @@ void runOnce(const std::string& input) {
 }
 
 void BatchThroughput(benchmark::State& state) {
-    static const std::string input = makeInput();
+    static const InputFile input;
     for (auto _ : state)
-        runOnce(input);
+        runOnce(input.path());
     state.counters["lines_per_second"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * kLines, benchmark::Counter::kIsRate);
 }
