@@ -1,10 +1,12 @@
 // Renders the task pane into PNG files in its three looks (themed, emulated,
 // classic) for two contents: the main window's pane and a showcase of every
-// kind of bar and item, plus the search style. Drives the renderer directly.
+// kind of bar and item, plus the search style. Drives the renderer directly,
+// and the control itself for the main window's pane.
 // Usage: render-pane OUTPUT_FOLDER   (QT_SCALE_FACTOR=2 gives the 2x pictures)
 
 #include "PaneRenderer.h"
 #include "paint_fixtures.h"
+#include "torkExplorerBarCtl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +60,34 @@ bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
     return out.save(path);
 }
 
+// The control itself, filled through its object model as the main window
+// fills it, and grabbed as the window would show it.
+bool renderControl(const QString& path, bool classic) {
+    torkExplorerBarCtl ctl;
+    ctl.setFont(paintfix::windowFont());
+    if (classic)
+        ctl.QWidget::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    ctl.resize(233, 401);
+    ctl.setBackColorStart(0);
+    ctl.setBackColorEnd(0);
+    ctl.setRedraw(false);
+    ctl.setUseExplorerStyle(true);
+    cExplorerBar convert = ctl.Bars().Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область"));
+    convert.setIsSpecial(true);
+    int n = 0;
+    for (const char16_t* text : {u"Длина", u"Вес", u"Объём", u"Площадь", u"Радиоактивность",
+                                 u"Температура", u"Скорость", u"Информация"})
+        convert.Items().Add({}, QStringLiteral("CN:%1").arg(++n), QString::fromUtf16(text));
+    cExplorerBar help = ctl.Bars().Add({}, QStringLiteral("HELP"), QStringLiteral("Справка"));
+    n = 0;
+    for (const char16_t* text : {u"Лицензионное соглашение", u"Посетить домашнюю страничку",
+                                 u"Написать письмо автору", u"Информация о программе"})
+        help.Items().Add({}, QStringLiteral("HELP:%1").arg(++n), QString::fromUtf16(text));
+    ctl.setRedraw(true);
+    convert.setTitle(QStringLiteral("Область: Длина"));
+    return ctl.grab().save(path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -89,5 +119,7 @@ int main(int argc, char** argv) {
                         PaneStyleTaskPane, QSize(233, 401),
                         [](PaneState& s) { paintfix::fillManyItems(s, 30); });
     }
+    ok &= renderControl(dir.filePath(QStringLiteral("control-themed%1.png").arg(suffix)), false);
+    ok &= renderControl(dir.filePath(QStringLiteral("control-classic%1.png").arg(suffix)), true);
     return ok ? 0 : 1;
 }

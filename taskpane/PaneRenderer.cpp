@@ -126,33 +126,30 @@ PaneRenderer::~PaneRenderer() = default;
 void PaneRenderer::reloadResources() {
     auto& s = d->s;
     auto& res = d->res;
-    res.glyphs = {};
-    res.background = {};
-    res.backgroundStops.clear();
-    res.glyphStandard = res.glyphSpecial = QColor();
-    if (s.UseExplorerStyle && visualStyleActive(d->pane)) {
+    res = PaneResources{};
+    const bool themeActive = visualStyleActive(d->pane);
+    if (s.UseExplorerStyle && themeActive) {
         if (auto themed = loadThemeImages(d->themeLocation)) {
+            res.look = PaneLook::Themed;
             res.glyphs = std::move(*themed);
             res.background =
                 loadPaneImage(d->themeLocation, QString::fromLatin1(ThemeLibrary::kBackgroundName));
             res.backgroundStops = gradientStops(res.background.normal);
-            res.look = PaneLook::Themed;
             s.defaultPanelColour =
                 toOle(QColor(res.glyphs[ThemeLibrary::kPanelSample].normal.pixel(0, 0)));
         } else {
             s.UseExplorerStyle = false; // incomplete image set: emulate instead
         }
     }
-    if (res.look != PaneLook::Themed || !s.UseExplorerStyle) {
+    if (res.look != PaneLook::Themed) {
         res.look = s.UseExplorerStyle ? PaneLook::Classic : PaneLook::Emulated;
         s.defaultPanelColour = toOle(blend(d->sys(SysButtonFace), Qt::white, 24));
-        res.glyphs = {};
         d->refreshEmulatedGlyphs();
     }
     d->loaded = true;
     d->loadedUseExplorerStyle = s.UseExplorerStyle;
     d->loadedStyle = s.Style;
-    d->loadedThemeActive = visualStyleActive(d->pane);
+    d->loadedThemeActive = themeActive;
     d->loadedPalette = d->pane->palette().cacheKey();
 }
 

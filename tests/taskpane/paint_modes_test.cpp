@@ -132,6 +132,26 @@ TEST(Looks, ClassicDrawsPlainSystemColours) {
               sys(h.widget, pane::SysWindow));
 }
 
+TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
+    Harness h;
+    auto& bar = addBar(h.state, QStringLiteral("Особая"), true);
+    h.refresh();
+    ASSERT_EQ(h.renderer.look(), PaneLook::Themed);
+    // A theme change reaches the renderer without an explicit reload, and
+    // nothing of the themed set survives it.
+    h.useClassicStyle();
+    h.renderer.render();
+    EXPECT_EQ(h.renderer.look(), PaneLook::Classic);
+    const QRect strip = h.renderer.titleRect(bar);
+    EXPECT_EQ(h.shot().pixelColor(strip.left() + 1, strip.top() + 1),
+              sys(h.widget, pane::SysActiveCaption));
+    EXPECT_EQ(h.renderer.defaultPanelColor(true), kSysColorWindow);
+
+    h.widget.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    h.renderer.render();
+    EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
+}
+
 TEST(Looks, EmulatedBackgroundIsTheGradientOfTheTwoColours) {
     Harness h;
     h.state.UseExplorerStyle = false;
