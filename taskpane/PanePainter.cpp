@@ -408,8 +408,7 @@ void PanePainter::paintPanel(QPainter& p, const pcExplorerBar& bar, const QRect&
             continue;
         const QRect rect(2 * kSideMargin, panel.top() + it->Top + offset, cw - 4 * kSideMargin,
                          itemHeight(*it));
-        if (rect.top() > clip.bottom() + 3)
-            break; // items are in display order: the rest lies below
+        // Tops need not grow (SpacingAfter may be negative): test each item.
         if (rect.adjusted(-3, -3, 3, 4).intersects(clip))
             paintItem(p, bar, *it, rect);
     }

@@ -65,18 +65,7 @@ TEST(Layout, StacksBarsWithGapsAndPanelMargins) {
     EXPECT_EQ(h.renderer.itemRect(first, b), QRect(12, 15 + title + b.Top, 233 - 24, line));
 }
 
-TEST(Layout, SearchStyleGapsOnlyAboveTheFirstBar) {
-    Harness h;
-    h.state.UseExplorerStyle = false;
-    h.state.Style = PaneStyleSearch;
-    auto& first = addBar(h.state, QStringLiteral("Один"));
-    auto& second = addBar(h.state, QStringLiteral("Два"));
-    h.refresh();
-    EXPECT_EQ(first.Top, 15);
-    EXPECT_EQ(second.Top, 15 + first.TitleHeightWithoutScroll + first.HeightWithoutScroll);
-}
-
-TEST(Layout, SearchStyleTitlesWrapAndRecordSingleLine) {
+TEST(Layout, SearchStyleTitlesWrapAndStackWithoutGaps) {
     Harness h(QSize(160, 401));
     h.state.UseExplorerStyle = false;
     h.state.Style = PaneStyleSearch;
@@ -91,6 +80,9 @@ TEST(Layout, SearchStyleTitlesWrapAndRecordSingleLine) {
     EXPECT_GE(longBar.TitleTextHeightWithoutScroll, 2 * line);
     EXPECT_EQ(longBar.TitleHeightWithoutScroll, longBar.TitleTextHeightWithoutScroll + 11);
     EXPECT_GE(longBar.TitleHeightWithScroll, longBar.TitleHeightWithoutScroll);
+    // No gap between bars, only above the first.
+    EXPECT_EQ(shortBar.Top, 15);
+    EXPECT_EQ(longBar.Top, 15 + shortBar.TitleHeightWithoutScroll + shortBar.HeightWithoutScroll);
 }
 
 TEST(Layout, IconsRaiseItemAndTitleHeights) {

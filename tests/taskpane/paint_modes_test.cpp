@@ -152,20 +152,6 @@ TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
     EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
 }
 
-TEST(Looks, EmulatedBackgroundIsTheGradientOfTheTwoColours) {
-    Harness h;
-    h.state.UseExplorerStyle = false;
-    h.state.BackColorStart = 0x0000FF; // red
-    h.state.BackColorEnd = 0xFF0000;   // blue
-    h.refresh();
-    const QImage shot = h.shot();
-    EXPECT_GT(shot.pixelColor(1, 0).red(), 250);
-    EXPECT_GT(shot.pixelColor(1, 400).blue(), 250);
-    const QColor mid = shot.pixelColor(1, 200);
-    EXPECT_NEAR(mid.red(), 128, 4);
-    EXPECT_NEAR(mid.blue(), 128, 4);
-}
-
 // Item text colours: the item's own only in emulated drawing.
 struct ItemColourCase {
     bool emulated;
