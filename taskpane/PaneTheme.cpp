@@ -31,7 +31,28 @@ QImage readImage(const QString& path) {
     if (!QFile::exists(path))
         return {};
     QImage img(path);
-    return img.isNull() ? QImage() : img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (img.isNull())
+        return {};
+    return img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                     : QImage::Format_RGB32);
+}
+
+// A title strip without its own alpha shows its top-left colour as
+// transparent (the rounded corners of an opaque picture).
+QImage keyOutCorner(const QImage& img) {
+    if (img.isNull() || img.hasAlphaChannel())
+        return img;
+    QImage out = img.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = out.pixel(0, 0);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if (line[x] == key)
+                line[x] = 0;
+    }
+    out = out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(img.devicePixelRatio());
+    return out;
 }
 
 } // namespace
@@ -80,6 +101,10 @@ std::optional<GlyphSet> loadThemeImages(const QString& location) {
         set[i] = loadPaneImage(location, QString::number(ThemeLibrary::kImageNumbers[i]));
         if (set[i].isNull())
             return std::nullopt;
+    }
+    for (const int strip : {ThemeLibrary::kSpecialStrip, ThemeLibrary::kStandardStrip}) {
+        set[strip].normal = keyOutCorner(set[strip].normal);
+        set[strip].hidpi = keyOutCorner(set[strip].hidpi);
     }
     return set;
 }

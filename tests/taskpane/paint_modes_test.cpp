@@ -70,9 +70,13 @@ TEST(Looks, IncompleteThemedSetFallsBackToEmulated) {
 TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    // Opaque pictures: strips with a green top-left key colour.
     for (const int n : pane::ThemeLibrary::kImageNumbers) {
-        QImage img(n == 110 || n == 112 ? QSize(40, 30) : QSize(20, 20), QImage::Format_ARGB32);
+        const bool strip = n == 110 || n == 112;
+        QImage img(strip ? QSize(40, 30) : QSize(20, 20), QImage::Format_RGB32);
         img.fill(n == 14 ? QColor(1, 2, 3) : QColor(200, 100, 50));
+        if (strip)
+            img.setPixel(0, 0, qRgb(0, 255, 0));
         ASSERT_TRUE(img.save(dir.filePath(QStringLiteral("%1.png").arg(n))));
     }
     Harness h;
@@ -83,6 +87,10 @@ TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
     // Panel colour: the sample's top-left pixel; title height: the strip's.
     EXPECT_EQ(h.renderer.defaultPanelColor(true), pane::toOle(QColor(1, 2, 3)));
     EXPECT_EQ(bar.TitleHeightWithoutScroll, 30);
+    const QImage shot = h.shot();
+    const QRect strip = h.renderer.titleRect(bar);
+    EXPECT_NE(shot.pixelColor(strip.topLeft()), QColor(0, 255, 0)); // keyed out
+    EXPECT_EQ(shot.pixelColor(strip.left() + 1, strip.top() + 5), QColor(200, 100, 50));
 }
 
 TEST(Looks, DefaultPanelColourInEveryLook) {
