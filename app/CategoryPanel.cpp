@@ -63,6 +63,7 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
                              QWidget* parent)
     : QWidget(parent)
     , category_(table.category) {
+    const std::vector<const Unit*> units = unitsByRow(table, layout); // checked before building
     const QString stem = fromUtf8(table.stem);
     setObjectName(QStringLiteral("pic") + stem);
     setGeometry(toPixels(WindowLayout::Panel));
@@ -81,8 +82,8 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
     button_->setAutoDefault(false);
     connect(quantity_, &QLineEdit::returnPressed, button_, &QPushButton::click);
 
-    QWidget* from = buildUnitList(UnitList::From, table, layout);
-    QWidget* to = buildUnitList(UnitList::To, table, layout);
+    QWidget* from = buildUnitList(UnitList::From, stem, units, layout);
+    QWidget* to = buildUnitList(UnitList::To, stem, units, layout);
 
     // Keyboard order follows the work: quantity, from, to, convert, result.
     QWidget* previous = quantity_;
@@ -95,10 +96,10 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
     setTabOrder(button_, result_);
 }
 
-QWidget* CategoryPanel::buildUnitList(UnitList list, const CategoryTable& table,
+QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
+                                      const std::vector<const Unit*>& units,
                                       const CategoryLayout& layout) {
     const bool isFrom = list == UnitList::From;
-    const QString stem = fromUtf8(table.stem);
     const int frameLeft = isFrom ? PanelTemplate::FromFrameLeft : PanelTemplate::ToFrameLeft;
 
     auto* frame = place(new QGroupBox(isFrom ? QStringLiteral("Из:") : QStringLiteral("В:"), this),
@@ -114,7 +115,7 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const CategoryTable& table,
 
     const QString namePattern = QStringLiteral("opt%1%2%3").arg(stem, listSuffix(list));
     int row = 0;
-    for (const Unit* unit : unitsByRow(table, layout)) {
+    for (const Unit* unit : units) {
         auto* button =
             place(new UnitButton(fromUtf8(unit->caption), container), namePattern.arg(unit->index),
                   PanelTemplate::unitButton(row++, layout.widthOf(unit->index)));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QLineEdit;
@@ -41,7 +42,9 @@ public:
 
 private:
     static std::size_t index(UnitList list) { return static_cast<std::size_t>(list); }
-    QWidget* buildUnitList(UnitList list, const CategoryTable& table, const CategoryLayout& layout);
+    // `units` in screen order.
+    QWidget* buildUnitList(UnitList list, const QString& stem,
+                           const std::vector<const Unit*>& units, const CategoryLayout& layout);
 
     Category category_;
     QLineEdit* quantity_ = nullptr;
