@@ -120,8 +120,27 @@ void torkExplorerBarCtl::relayoutAndRepaint() {
     renderer_->layout();
     syncScrollBar();
     renderer_->positionHostedControls();
-    renderer_->render();
+    repaintSoon();
+}
+
+void torkExplorerBarCtl::repaintSoon() {
+    // Tops, heights and the scroll bar are laid out at once; the back buffer
+    // is redrawn once before the next paint, however many changes came first
+    // (a host filling the pane with Redraw on would otherwise redraw all of
+    // it per item).
+    renderPending_ = true;
     update();
+}
+
+void torkExplorerBarCtl::repaintNow() {
+    if (!state_.Redraw)
+        return;
+    renderer_->layout();
+    syncScrollBar();
+    renderer_->positionHostedControls();
+    renderer_->render();
+    renderPending_ = false;
+    repaint();
 }
 
 void torkExplorerBarCtl::remeasureBar(pcExplorerBar& bar) {
@@ -349,6 +368,10 @@ void torkExplorerBarCtl::forwardScrollAction(int action) {
 
 void torkExplorerBarCtl::paintEvent(QPaintEvent* event) {
     // While Redraw is False the back buffer keeps the last picture.
+    if (renderPending_ && state_.Redraw) {
+        renderer_->render();
+        renderPending_ = false;
+    }
     QPainter painter(this);
     renderer_->paint(painter, event->rect());
 }
@@ -365,19 +388,15 @@ void torkExplorerBarCtl::resizeEvent(QResizeEvent* event) {
 void torkExplorerBarCtl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     state_.hasFocus = true;
-    if (state_.ShowFocusRect && state_.Redraw) {
-        renderer_->render();
-        update();
-    }
+    if (state_.ShowFocusRect && state_.Redraw)
+        repaintSoon();
 }
 
 void torkExplorerBarCtl::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     state_.hasFocus = false;
-    if (state_.ShowFocusRect && state_.Redraw) {
-        renderer_->render();
-        update();
-    }
+    if (state_.ShowFocusRect && state_.Redraw)
+        repaintSoon();
 }
 
 void torkExplorerBarCtl::changeEvent(QEvent* event) {

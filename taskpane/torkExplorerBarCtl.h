@@ -95,8 +95,12 @@ private:
     pcExplorerBar& barOrUnloaded(std::int32_t id) const;
     pcExplorerBarItem& itemOrUnloaded(std::int32_t id) const;
 
-    // Effects, each in one place.
+    // Effects, each in one place. relayoutAndRepaint lays out at once and
+    // redraws before the next paint; repaintNow also redraws and shows the
+    // pane before it returns (animation and smooth-scrolling steps).
     void relayoutAndRepaint();
+    void repaintSoon();
+    void repaintNow();
     void remeasureBar(pcExplorerBar& bar);
     void remeasureItem(pcExplorerBar& bar, pcExplorerBarItem& item);
     void remeasureAll();
@@ -130,4 +134,5 @@ private:
     QPointer<QWidget> hookedTopLevel_;
     int measuredWidth_ = -1;
     bool readingProperties_ = false;
+    bool renderPending_ = false;
 };
