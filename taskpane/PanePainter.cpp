@@ -312,6 +312,8 @@ void PanePainter::paintBar(QPainter& p, const pcExplorerBar& bar, const QRect& c
     if (layer_.width() < device.width() || layer_.height() < device.height() ||
         layer_.devicePixelRatio() != dpr) {
         layer_ = QImage(device.expandedTo(layer_.size()), QImage::Format_ARGB32_Premultiplied);
+        if (layer_.isNull())
+            return;
         layer_.setDevicePixelRatio(dpr);
     }
     layer_.fill(Qt::transparent);

@@ -77,12 +77,15 @@ struct PaneRenderer::Impl {
             }
         }
         const QPalette& pal = pane->palette();
-        const QColor std = resolveColour(standard, sysColourCode(SysGradientInactiveCaption), pal);
-        const QColor spc = resolveColour(special, sysColourCode(SysGradientActiveCaption), pal);
-        if (res.glyphs[0].isNull() || std != res.glyphStandard || spc != res.glyphSpecial) {
-            res.glyphs = buildEmulatedGlyphs(std, spc);
-            res.glyphStandard = std;
-            res.glyphSpecial = spc;
+        const QColor standardColour =
+            resolveColour(standard, sysColourCode(SysGradientInactiveCaption), pal);
+        const QColor specialColour =
+            resolveColour(special, sysColourCode(SysGradientActiveCaption), pal);
+        if (res.glyphs[0].isNull() || standardColour != res.glyphStandard ||
+            specialColour != res.glyphSpecial) {
+            res.glyphs = buildEmulatedGlyphs(standardColour, specialColour);
+            res.glyphStandard = standardColour;
+            res.glyphSpecial = specialColour;
         }
     }
 
@@ -98,6 +101,8 @@ struct PaneRenderer::Impl {
         if (buffer.isNull() || buffer.devicePixelRatio() != dpr ||
             buffer.width() < device.width() || buffer.height() < device.height()) {
             buffer = QImage(device, QImage::Format_ARGB32_Premultiplied);
+            if (buffer.isNull())
+                return false; // content too tall to hold: draw nothing rather than fail
             buffer.setDevicePixelRatio(dpr);
             buffer.fill(Qt::transparent);
         }
