@@ -266,6 +266,20 @@ TEST_F(PaneCollections, NothingIsLaidOutWhileRedrawIsOff) {
     EXPECT_GT(records[1]->Top, records[0]->Top);
 }
 
+TEST_F(PaneCollections, ChangesShowAtTheNextPaintUnlessRedrawIsOff) {
+    const QImage empty = pane_->grab().toImage();
+    cExplorerBar bar = bars().Add({}, {}, QStringLiteral("Область"));
+    const QImage oneBar = pane_->grab().toImage();
+    EXPECT_NE(oneBar, empty);
+
+    pane_->setRedraw(false);
+    bar.setIsSpecial(true);
+    bars().Add({}, {}, QStringLiteral("Справка"));
+    EXPECT_EQ(pane_->grab().toImage(), oneBar) << "the last picture stays";
+    pane_->setRedraw(true);
+    EXPECT_NE(pane_->grab().toImage(), oneBar);
+}
+
 TEST_F(PaneCollections, ErrorsCarryThePanesDescriptions) {
     bars().Add({}, QStringLiteral("Area"));
     const struct {
