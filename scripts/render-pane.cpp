@@ -11,19 +11,24 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleFactory>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
 bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
                const std::function<void(PaneState&)>& fill) {
+    const std::unique_ptr<QStyle> classic(look == pane::PaneLook::Classic
+                                              ? QStyleFactory::create(QStringLiteral("Windows"))
+                                              : nullptr);
     QWidget widget;
     widget.setFont(paintfix::windowFont());
-    if (look == pane::PaneLook::Classic)
-        widget.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    if (classic)
+        widget.setStyle(classic.get());
     widget.resize(size);
     PaneState state;
     fill(state);
@@ -63,10 +68,12 @@ bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
 // The control itself, filled through its object model as the main window
 // fills it, and grabbed as the window would show it.
 bool renderControl(const QString& path, bool classic) {
+    const std::unique_ptr<QStyle> style(classic ? QStyleFactory::create(QStringLiteral("Windows"))
+                                                : nullptr);
     torkExplorerBarCtl ctl;
     ctl.setFont(paintfix::windowFont());
-    if (classic)
-        ctl.QWidget::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    if (style)
+        ctl.QWidget::setStyle(style.get());
     ctl.resize(233, 401);
     ctl.setBackColorStart(0);
     ctl.setBackColorEnd(0);

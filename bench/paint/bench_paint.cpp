@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleFactory>
 #include <benchmark/benchmark.h>
 
@@ -17,6 +18,7 @@ namespace {
 enum Content { MainWindow, HundredItems };
 
 struct Scene {
+    std::unique_ptr<QStyle> style; // not owned by the widget
     QWidget widget;
     PaneState state;
     PaneRenderer renderer{&widget, state};
@@ -24,8 +26,10 @@ struct Scene {
 
     Scene(Content content, pane::PaneLook look) {
         widget.setFont(paintfix::windowFont());
-        if (look == pane::PaneLook::Classic)
-            widget.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        if (look == pane::PaneLook::Classic) {
+            style.reset(QStyleFactory::create(QStringLiteral("Windows")));
+            widget.setStyle(style.get());
+        }
         widget.resize(233, 401);
         if (content == MainWindow)
             paintfix::fillMainWindow(state);

@@ -6,12 +6,16 @@
 #include "PaneRenderer.h"
 #include "paint_fixtures.h"
 
+#include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <memory>
 
 namespace paintfix {
 
 struct Harness {
+    std::unique_ptr<QStyle> style; // the widget does not own it: declared first, dies last
     QWidget widget;
     PaneState state;
     PaneRenderer renderer{&widget, state};
@@ -23,7 +27,12 @@ struct Harness {
         widget.resize(size);
     }
 
-    void useClassicStyle() { widget.setStyle(QStyleFactory::create(QStringLiteral("Windows"))); }
+    void useStyle(const QString& name) {
+        std::unique_ptr<QStyle> next(QStyleFactory::create(name));
+        widget.setStyle(next.get());
+        style = std::move(next);
+    }
+    void useClassicStyle() { useStyle(QStringLiteral("Windows")); }
 
     // What the control does after a change: load, measure, lay out, paint.
     void refresh() {

@@ -155,7 +155,7 @@ TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
               sys(h.widget, pane::SysActiveCaption));
     EXPECT_EQ(h.renderer.defaultPanelColor(true), kSysColorWindow);
 
-    h.widget.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    h.useStyle(QStringLiteral("Fusion"));
     h.renderer.render();
     EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
 }
