@@ -1,9 +1,16 @@
 #include "torkExplorerBarCtl.h"
 
 #include "MSubclass.h"
+#include "PaneAccessible.h"
+#include "PaneAnimation.h"
+#include "PaneInput.h"
+#include "PaneKeyboard.h"
 #include "PaneRenderer.h"
+#include "pcMnemonics.h"
+#include "pcScrollBars.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -82,6 +89,14 @@ torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent)
     });
 
     connect(&hoverTimer_, &CTimer::ThatTime, this, &torkExplorerBarCtl::hoverTimerTick);
+    setMouseTracking(true);
+    input_ = std::make_unique<PaneInput>(*this);
+    keyboard_ = std::make_unique<PaneKeyboard>(*this, *input_);
+    scrollBars_ = std::make_unique<pcScrollBars>(this, vScroll_);
+    mnemonics_ = std::make_unique<pcMnemonics>(this);
+    connect(mnemonics_.get(), &pcMnemonics::activated, this,
+            [this](QChar key) { input_->clickMnemonic(key); });
+    PaneAccessible::install();
 
     renderer_->reloadResources();
     MSubclass::attach(this, this, WindowMessage::SetFocus);
@@ -179,16 +194,7 @@ void torkExplorerBarCtl::reloadDrawingResources() {
 }
 
 void torkExplorerBarCtl::animateBarTo(pcExplorerBar& bar, std::int32_t newState) {
-    // The animation code steps Height, Alpha and CollapseOffset here before
-    // the final state; without it the bar takes its new state at once.
-    bar.State = newState;
-    bar.Expanding = false;
-    bar.Collapsing = false;
-    bar.Alpha = 255;
-    bar.CollapseOffset = 0;
-    bar.Height = newState == BarExpanded ? renderer_->panelHeight(bar) : 0;
-    relayoutAndRepaint();
-    scrollIntoView(bar);
+    PaneAnimation::expandOrCollapse(*this, bar, newState);
 }
 
 void torkExplorerBarCtl::scrollIntoView(const pcExplorerBar& bar, const pcExplorerBarItem* item) {
@@ -213,15 +219,13 @@ void torkExplorerBarCtl::scrollIntoView(const pcExplorerBar& bar, const pcExplor
     const int view = height();
     if (top >= state_.scrollValue && bottom <= state_.scrollValue + view)
         return;
-    // The animation code moves there in growing steps; this jumps.
-    vScroll_->setValue(bottom - top > view ? top : bottom - view);
+    PaneAnimation::scrollTo(*this, bottom - top > view ? top : bottom - view);
 }
 
 void torkExplorerBarCtl::updateMnemonic(const QString& oldText, const QString& newText) {
-    // Alt+letter access is built by the input code from the titles and texts
-    // themselves; this is where it learns that one of them changed.
-    Q_UNUSED(oldText);
-    Q_UNUSED(newText);
+    // Called for every title and text set, added and removed.
+    mnemonics_->textChanged(oldText, newText);
+    PaneAccessible::elementsChanged(*this);
 }
 
 void torkExplorerBarCtl::syncScrollBar() {
@@ -247,29 +251,11 @@ void torkExplorerBarCtl::settingChanged() {
 }
 
 void torkExplorerBarCtl::hoverTimerTick() {
-    if (state_.hoverBarID != 0 && !model_.findBar(state_.hoverBarID))
-        state_.hoverBarID = 0;
-    if (state_.hoverItemID != 0 && !model_.findItem(state_.hoverItemID))
-        state_.hoverItemID = 0;
-    if (rect().contains(mapFromGlobal(QCursor::pos())))
-        return;
-    // Both lose the hot look: leaving over an item must not leave it hot.
-    QRect dirty;
-    if (pcExplorerBar* bar = model_.findBar(state_.hoverBarID)) {
-        bar->MouseOver = false;
-        if (state_.Redraw)
-            dirty |= renderer_->renderBarTitle(*bar);
-    }
-    if (pcExplorerBarItem* item = model_.findItem(state_.hoverItemID)) {
-        item->MouseOver = false;
-        if (pcExplorerBar* owner = model_.findBar(item->BarID); owner && state_.Redraw)
-            dirty |= renderer_->renderItem(*owner, *item);
-    }
-    state_.hoverBarID = 0;
-    state_.hoverItemID = 0;
-    if (!dirty.isNull())
-        update(dirty);
-    hoverTimer_.setInterval(0);
+    input_->hoverTick();
+}
+
+void torkExplorerBarCtl::setCursorSource(std::function<QPoint()> source) {
+    input_->setCursorSource(std::move(source));
 }
 
 // --- records leaving the pane ---------------------------------------------
@@ -339,10 +325,15 @@ std::int32_t torkExplorerBarCtl::WindowProc(QObject* hWnd, std::int32_t iMsg, st
     Q_UNUSED(hWnd);
     Q_UNUSED(wParam);
     Q_UNUSED(lParam);
-    // SetFocus needs nothing here: Qt routes Alt+letter shortcuts through the
-    // window without the pane becoming an active in-place object.
-    if (iMsg == WindowMessage::SettingChange)
+    // Alt+letter shortcuts reach the pane through the window's shortcut map;
+    // the focus only decides where Tab and Shift+Tab land.
+    if (iMsg == WindowMessage::SetFocus) {
+        const QEvent* event = MSubclass::currentEvent();
+        if (event && event->type() == QEvent::FocusIn)
+            keyboard_->focusEntered(static_cast<const QFocusEvent*>(event)->reason());
+    } else if (iMsg == WindowMessage::SettingChange) {
         settingChanged();
+    }
     return MSubclass::currentResult();
 }
 
@@ -431,4 +422,49 @@ bool torkExplorerBarCtl::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void torkExplorerBarCtl::mouseMoveEvent(QMouseEvent* event) {
+    input_->mouseMove(event->position().toPoint(), event->buttons());
+}
+
+void torkExplorerBarCtl::mousePressEvent(QMouseEvent* event) {
+    input_->mousePress(event->position().toPoint(), event->button());
+}
+
+void torkExplorerBarCtl::mouseReleaseEvent(QMouseEvent* event) {
+    input_->mouseRelease(event->position().toPoint(), event->button());
+}
+
+void torkExplorerBarCtl::keyPressEvent(QKeyEvent* event) {
+    if (!keyboard_->keyPress(*event))
+        QWidget::keyPressEvent(event);
+}
+
+void torkExplorerBarCtl::keyReleaseEvent(QKeyEvent* event) {
+    if (!keyboard_->keyRelease(*event))
+        QWidget::keyReleaseEvent(event);
+}
+
+void torkExplorerBarCtl::wheelEvent(QWheelEvent* event) {
+    // The scroll-bar wrapper has scrolled by now; without a scroll bar the
+    // wheel goes on to the parent.
+    event->setAccepted(state_.scrollBarVisible);
+}
+
+bool torkExplorerBarCtl::focusNextPrevChild(bool next) {
+    // Tab inside the pane (or from a control it hosts) walks its elements.
+    return keyboard_->tab(next) || leavePane(next);
+}
+
+bool torkExplorerBarCtl::leavePane(bool next) {
+    for (QWidget* w = next ? nextInFocusChain() : previousInFocusChain(); w && w != this;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (isAncestorOf(w) || w->window() != window() || !w->isEnabled() ||
+            !w->isVisibleTo(window()) || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
 }

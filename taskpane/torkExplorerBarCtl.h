@@ -20,10 +20,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class PaneInput;
+class PaneKeyboard;
 class PaneRenderer;
 class QScrollBar;
+class pcMnemonics;
+class pcScrollBars;
 
 class torkExplorerBarCtl : public QWidget, private ISubclass {
     Q_OBJECT
@@ -57,6 +62,10 @@ public:
     void readProperties(const PanePropertyBag& bag);
     void writeProperties(PanePropertyBag& bag) const;
 
+    // Where the hover timer reads the pointer's screen position
+    // (QCursor::pos() unless set; tests drive it).
+    void setCursorSource(std::function<QPoint()> source);
+
     PaneWindowId windowId() const { return window_; }
     // The records as laid out, read-only (painting and input tests, diagnostics).
     const PaneState& paneState() const { return state_; }
@@ -79,14 +88,23 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class cExplorerBars;
     friend class cExplorerBar;
     friend class cExplorerBarItems;
     friend class cExplorerBarItem;
-    friend class PaneInput;     // mouse, keyboard, mnemonics
-    friend class PaneAnimation; // expand/collapse and smooth scrolling
+    friend class PaneInput;      // mouse, clicks, mnemonics
+    friend class PaneKeyboard;   // focus mark, Tab, Enter and Space
+    friend class PaneAnimation;  // expand/collapse and smooth scrolling
+    friend class PaneAccessible; // screen readers and UI automation
 
     std::int32_t WindowProc(QObject* hWnd, std::int32_t iMsg, std::int32_t wParam,
                             std::int32_t lParam) override;
@@ -124,12 +142,18 @@ private:
     void propertyChanged(const char* name);
     void hookTopLevel();
     void forwardScrollAction(int action);
+    // Tab out of the pane: the next control outside it, not a hosted one.
+    bool leavePane(bool next);
 
     PaneState state_;
     PaneModel model_{state_};
     std::unique_ptr<PaneRenderer> renderer_;
     QScrollBar* vScroll_ = nullptr;
     CTimer hoverTimer_;
+    std::unique_ptr<PaneInput> input_;
+    std::unique_ptr<PaneKeyboard> keyboard_;
+    std::unique_ptr<pcScrollBars> scrollBars_;
+    std::unique_ptr<pcMnemonics> mnemonics_;
     PaneWindowId window_ = 0;
     QPointer<QWidget> hookedTopLevel_;
     int measuredWidth_ = -1;

@@ -1,0 +1,53 @@
+#pragma once
+
+// The task pane for screen readers and UI automation: the pane, and under it
+// one accessible child per bar title and per item in display order (a
+// placeholder item shows as its hosted control, the scroll bar comes last).
+// Titles are buttons with their expanded or collapsed state, links are
+// links, text items static text; every clickable element has a press action
+// that clicks it as the mouse does.
+
+#include "PaneElement.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+
+#include <vector>
+
+class torkExplorerBarCtl;
+
+class PaneAccessible : public QAccessibleWidget {
+public:
+    explicit PaneAccessible(QWidget* pane);
+
+    // Registers the factory that gives every pane this interface (once).
+    static void install();
+
+    // Notifications from the pane, sent only while an assistive client
+    // listens: the focus mark moved, a bar changed state, elements were
+    // added, removed or renamed.
+    static void focusMoved(torkExplorerBarCtl& pane, PaneElement element);
+    static void stateChanged(torkExplorerBarCtl& pane, std::int32_t barId);
+    static void elementsChanged(torkExplorerBarCtl& pane);
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+    // The interface of one title or item (made once, then reused).
+    QAccessibleInterface* elementInterface(PaneElement element) const;
+
+protected:
+    ~PaneAccessible() override;
+
+private:
+    class Element;
+
+    torkExplorerBarCtl& pane() const;
+    std::vector<QAccessibleInterface*> children() const;
+    void forgetStale() const;
+
+    mutable QHash<quint64, QAccessible::Id> elements_;
+};

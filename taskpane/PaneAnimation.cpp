@@ -1,0 +1,130 @@
+#include "PaneAnimation.h"
+
+#include "PaneAccessible.h"
+#include "PaneRenderer.h"
+#include "torkExplorerBarCtl.h"
+
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QThread>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool pacing = true;
+
+// Spaces the steps one display frame apart. repaint() has painted and
+// flushed the window before the wait, so the wait processes no events:
+// input, timers and the host's handlers run only after the motion ends.
+class FramePacer {
+public:
+    explicit FramePacer(const torkExplorerBarCtl& pane)
+        : on_(pacing && pane.isVisible()) {
+        frame_.start();
+    }
+    void wait(bool painted) {
+        if (!on_ || !painted)
+            return;
+        const qint64 left = PaneAnimation::kFrameMilliseconds - frame_.elapsed();
+        if (left > 0)
+            QThread::msleep(static_cast<unsigned long>(left));
+        frame_.restart();
+    }
+
+private:
+    bool on_;
+    QElapsedTimer frame_;
+};
+
+// The growth of the step after a step of `step` pixels: by one while it is
+// at most 31, then by the increment for the bar's number of items.
+int grownStep(int step, int increment) {
+    const int sign = step > 0 ? 1 : -1;
+    return std::abs(step) <= 31 ? step + sign : step + increment;
+}
+
+int incrementFor(std::size_t items, int sign) {
+    if (items > 75)
+        return 8 * sign;
+    if (items > 50)
+        return 6 * sign;
+    if (items > 25)
+        return 4 * sign;
+    return 0;
+}
+
+bool hostsControl(const pcExplorerBar& bar) {
+    return std::any_of(bar.items.begin(), bar.items.end(), [](const auto& item) {
+        return item->ItemType == ItemKindHostedControl && item->lPtrPanel;
+    });
+}
+
+} // namespace
+
+void PaneAnimation::setPaced(bool paced) {
+    pacing = paced;
+}
+
+bool PaneAnimation::isPaced() {
+    return pacing;
+}
+
+void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& bar,
+                                     std::int32_t newState) {
+    const bool expanding = newState == BarExpanded;
+    const int full = pane.renderer_->panelHeight(bar);
+    const int target = expanding ? full : 0;
+    int current = expanding ? 0 : full;
+    bar.Expanding = expanding;
+    bar.Collapsing = !expanding;
+
+    if (hostsControl(bar) || full <= 0) {
+        // A hosted control cannot fade or slide: the bar jumps.
+        bar.Height = target;
+        bar.Alpha = 255;
+    } else {
+        int step = expanding ? 1 : -1;
+        const int increment = incrementFor(bar.items.size(), step);
+        bar.CollapseOffset = expanding ? full : 0;
+        FramePacer pacer(pane);
+        while (current != target) {
+            current += step;
+            bar.CollapseOffset += expanding ? -step : step;
+            if (expanding ? current > target : current < target) {
+                current = target;
+                bar.CollapseOffset = 0;
+            }
+            bar.Height = current;
+            bar.Alpha = static_cast<int>(std::nearbyint(current * 255.0 / full));
+            pane.repaintNow();
+            pacer.wait(pane.state_.Redraw);
+            step = grownStep(step, increment);
+        }
+    }
+
+    bar.State = newState;
+    bar.Expanding = bar.Collapsing = false;
+    bar.Alpha = 255;
+    bar.CollapseOffset = 0;
+    bar.Height = expanding ? full : 0;
+    // Laid out at rest first: scrolling into view needs the final tops.
+    pane.relayoutAndRepaint();
+    pane.scrollIntoView(bar);
+    PaneAccessible::stateChanged(pane, bar.ID);
+}
+
+void PaneAnimation::scrollTo(torkExplorerBarCtl& pane, int target) {
+    QScrollBar& bar = *pane.vScroll_;
+    target = std::clamp(target, bar.minimum(), bar.maximum());
+    FramePacer pacer(pane);
+    int value = bar.value();
+    for (int step = 1; value != target; ++step) {
+        value = target > value ? std::min(value + step, target) : std::max(value - step, target);
+        bar.setValue(value);
+        if (pane.state_.Redraw)
+            pane.repaint();
+        pacer.wait(pane.state_.Redraw);
+    }
+}

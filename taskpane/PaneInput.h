@@ -1,0 +1,62 @@
+#pragma once
+
+// The task pane's mouse input: hit testing, hot-tracking with the hand cursor
+// and tooltips, the hover timer that notices the pointer leaving, presses and
+// releases, and the clicks they (and the keyboard, mnemonics and
+// accessibility) make on titles and items, with the focus mark they move.
+
+#include "PaneElement.h"
+
+#include <QCursor>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+
+class torkExplorerBarCtl;
+struct pcExplorerBar;
+struct pcExplorerBarItem;
+
+class PaneInput {
+public:
+    explicit PaneInput(torkExplorerBarCtl& pane);
+    PaneInput(const PaneInput&) = delete;
+    PaneInput& operator=(const PaneInput&) = delete;
+
+    static constexpr int kHoverInterval = 50; // milliseconds
+
+    // The title or clickable item under a point in client coordinates.
+    PaneElement hitTest(QPoint client) const;
+    // The client area: the pane less its vertical scroll bar.
+    QRect clientRect() const;
+
+    void mouseMove(QPoint client, Qt::MouseButtons buttons);
+    void mousePress(QPoint client, Qt::MouseButton button);
+    void mouseRelease(QPoint client, Qt::MouseButton button);
+    void hoverTick();
+    // Where the hover timer reads the pointer's screen position.
+    void setCursorSource(std::function<QPoint()> source);
+
+    // Clicks: focus mark to the element, bars toggled, then the event.
+    void clickBar(std::int32_t barId);
+    void clickItem(std::int32_t itemId);
+    // Alt+key: the first bar, else the first clickable item, with that mnemonic.
+    void clickMnemonic(QChar key);
+
+    PaneElement focusMark() const;
+    // Moves the mark (none clears it); the caller repaints.
+    void setFocusMark(PaneElement element);
+
+private:
+    // Clears the hot and pressed look of everything but `keep`; returns
+    // the window area to update.
+    QRect coolAllBut(PaneElement keep);
+    QRect redraw(pcExplorerBar& bar, pcExplorerBarItem* item);
+    void showPointer(bool hand);
+    void showTip(const QString& tip);
+
+    torkExplorerBarCtl& pane_;
+    std::function<QPoint()> cursorSource_;
+    QCursor hand_;
+    bool handShown_ = false;
+};
