@@ -1,8 +1,10 @@
 #include "AppFont.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace zelvano {
@@ -54,6 +56,11 @@ QFont chooseFont() {
 QFont windowFont() {
     static const QFont font = chooseFont();
     return font;
+}
+
+int windowLineSpacing() {
+    const int classic = (kPixelSize * 6 + 2) / 5; // 1.2 times the size, rounded
+    return std::max(QFontMetrics(windowFont()).lineSpacing(), classic);
 }
 
 } // namespace zelvano

@@ -9,4 +9,10 @@ namespace zelvano {
 // inch), and its face is one whose widths the layout was made for. Loaded once.
 QFont windowFont();
 
+// The distance between the lines of multi-line labels in the window font.
+// The layout's labels were made for lines about 1.2 times the font's size
+// apart; some faces, the Tahoma-compatible one among them, report a line
+// spacing smaller than their own height, and lines would touch.
+int windowLineSpacing();
+
 } // namespace zelvano

@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QSysInfo>
 #include <QtGlobal> // Q_OS_WIN
 
 #ifdef Q_OS_WIN
@@ -18,6 +19,20 @@ bool initCommonControls() {
     InitCommonControlsEx(&controls); // its own result is of no use to the program
 #endif
     return true;
+}
+
+QString buildPlatformName() {
+#if defined(Q_OS_WIN)
+    return QStringLiteral("Microsoft Windows");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_FREEBSD)
+    return QStringLiteral("FreeBSD");
+#else
+    return QSysInfo::kernelType(); // the nearest the build can tell
+#endif
 }
 
 void suppressFaultDialogs() {

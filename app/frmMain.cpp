@@ -1,16 +1,24 @@
 #include "frmMain.h"
 
+#include "AboutPanel.h"
+#include "AboutTexts.h"
 #include "AppFont.h"
 #include "AppIcon.h"
 #include "CategoryPanel.h"
 #include "ConvertClick.h"
+#include "Deployment.h"
+#include "HelpActions.h"
 #include "LocaleNumbers.h"
 #include "Messages.h"
+#include "Navigation.h"
 #include "PanelLayout.h"
 #include "Platform.h"
+#include "RuntimeErrors.h"
+#include "torkExplorerBarCtl.h"
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -23,6 +31,15 @@ constexpr std::array kPanelOfCategory{
     PanelId::Length,      PanelId::Weight, PanelId::Volume,      PanelId::Area,
     PanelId::Temperature, PanelId::Speed,  PanelId::Information, PanelId::RadioActivity,
 };
+
+// The pane's settings as stored with the window: a black background gradient
+// for the emulated look; everything else at its default.
+PanePropertyBag storedPaneSettings() {
+    PanePropertyBag bag;
+    bag.WriteProperty(QStringLiteral("BackColorEnd"), 0, kSysColorWindow);
+    bag.WriteProperty(QStringLiteral("BackColorStart"), 0, kSysColorWindow);
+    return bag;
+}
 
 } // namespace
 
@@ -53,12 +70,9 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
         panels_[static_cast<std::size_t>(panelOf(table.category))] = panel;
     }
 
-    // Its content is filled in by the about panel's own code.
-    auto* about = new QWidget(this);
-    about->setObjectName(QStringLiteral("picAbout"));
-    about->setGeometry(toPixels(WindowLayout::Panel));
-    about->hide();
-    panels_[static_cast<std::size_t>(PanelId::About)] = about;
+    about_ = new AboutPanel(deployment(), services_, this);
+    about_->hide();
+    panels_[static_cast<std::size_t>(PanelId::About)] = about_;
 
     Form_Load();
     centreOnScreen();
@@ -68,17 +82,54 @@ frmMain::~frmMain() {
     platform::suppressFaultDialogs();
 }
 
-// The one place that makes the task pane, so that the control can replace the
-// plain placeholder without touching the rest of the window.
-QWidget* frmMain::createTaskPane() {
-    auto* pane = new QWidget(this);
+torkExplorerBarCtl* frmMain::createTaskPane() {
+    auto* pane = new torkExplorerBarCtl(this);
     pane->setObjectName(QStringLiteral("torkExplorerBarCtl"));
     pane->setGeometry(toPixels(WindowLayout::TaskPane));
+    pane->readProperties(storedPaneSettings());
+    connect(pane, &torkExplorerBarCtl::ItemClick, this, &frmMain::torkExplorerBarCtl_ItemClick);
     return pane;
 }
 
 void frmMain::Form_Load() {
-    showPanel(PanelId::Length);
+    taskPane_->setRedraw(false);
+    taskPane_->setUseExplorerStyle(true);
+    cExplorerBars bars = taskPane_->Bars();
+    for (std::size_t i = 0; i < navigationBars().size(); ++i) {
+        const NavigationBar& spec = navigationBars()[i];
+        cExplorerBar bar = bars.Add({}, spec.key.toString(), spec.title.toString());
+        if (spec.special)
+            bar.setIsSpecial(true);
+        cExplorerBarItems items = bar.Items();
+        for (const NavigationItem& item : navigationItems())
+            if (item.bar == static_cast<int>(i) + 1)
+                items.Add({}, item.key.toString(), item.text.toString());
+    }
+    taskPane_->setRedraw(true);
+    showNavigationTarget(navigationItemFor(PanelId::Length), PanelId::Length);
+    about_->versionLabel()->setText(
+        versionLine(services_.version(), platform::buildPlatformName()));
+}
+
+void frmMain::torkExplorerBarCtl_ItemClick(const cExplorerBarItem& itm) {
+    QString key;
+    try {
+        key = itm.Key();
+    } catch (const NumberedError&) {
+        return; // the item is gone: there is nothing to route
+    }
+    const NavigationItem* item = findNavigationItem(key);
+    if (item == nullptr)
+        return;
+    if (const PanelId* panel = std::get_if<PanelId>(&item->action))
+        showNavigationTarget(*item, *panel);
+    else
+        runHelpAction(std::get<HelpAction>(item->action), services_, this);
+}
+
+void frmMain::showNavigationTarget(const NavigationItem& item, PanelId panel) {
+    taskPane_->Bars().Item(1).setTitle(item.categoryBarTitle.toString());
+    showPanel(panel);
 }
 
 CategoryPanel* frmMain::categoryPanel(Category category) const {

@@ -1,30 +1,22 @@
 #pragma once
 
 #include "Convert.h"
+#include "PanelId.h"
 
 #include <QLocale>
 #include <QWidget>
+
+class cExplorerBarItem;
+class torkExplorerBarCtl;
 
 #include <array>
 
 namespace zelvano {
 
+class AboutPanel;
 class CategoryPanel;
 class ToolkitServices;
-
-// The nine panels, in the fixed order in which switching sets their visible flags.
-enum class PanelId {
-    Length,
-    Temperature,
-    Speed,
-    Area,
-    Weight,
-    Volume,
-    About,
-    RadioActivity,
-    Information,
-};
-inline constexpr std::size_t kPanelCount = 9;
+struct NavigationItem;
 
 PanelId panelOf(Category category);
 
@@ -44,7 +36,8 @@ public:
     ToolkitServices& services() const { return services_; }
     const NumberSettings& numberSettings() const { return numbers_; }
 
-    QWidget* taskPane() const { return taskPane_; }
+    torkExplorerBarCtl* taskPane() const { return taskPane_; }
+    AboutPanel* aboutPanel() const { return about_; }
     QWidget* panel(PanelId id) const { return panels_[static_cast<std::size_t>(id)]; }
     CategoryPanel* categoryPanel(Category category) const;
 
@@ -53,13 +46,18 @@ public:
     PanelId visiblePanel() const;
 
 private:
-    QWidget* createTaskPane();
+    torkExplorerBarCtl* createTaskPane();
     void Form_Load();
+    // Routes a click on a pane item by its key; unknown keys do nothing.
+    void torkExplorerBarCtl_ItemClick(const cExplorerBarItem& itm);
+    // Retitles the category bar and shows the item's panel alone.
+    void showNavigationTarget(const NavigationItem& item, PanelId panel);
     void centreOnScreen();
 
     ToolkitServices& services_;
     NumberSettings numbers_;
-    QWidget* taskPane_ = nullptr;
+    torkExplorerBarCtl* taskPane_ = nullptr;
+    AboutPanel* about_ = nullptr;
     std::array<QWidget*, kPanelCount> panels_{};
     std::array<CategoryPanel*, 8> categoryPanels_{};
 };

@@ -20,6 +20,7 @@ void prepareApplication(QApplication& app) {
 #endif
     QApplication::setFont(windowFont());
     app.setApplicationName(QStringLiteral("Zelvano"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVANO_APP_ID));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")
                                   .arg(ZELVANO_VERSION_MAJOR)
                                   .arg(ZELVANO_VERSION_MINOR)

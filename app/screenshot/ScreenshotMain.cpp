@@ -1,13 +1,17 @@
 // Shows the main window, optionally on one panel and after one conversion, and
 // writes what is on the screen into a PNG. Message boxes are printed, not shown.
 //
-//   zelvano-screenshot --out FILE [--panel picWeight] [--locale ru_RU]
+//   zelvano-screenshot --out FILE [--panel picWeight | --item HELP:4] [--locale ru_RU]
 //                      [--quantity TEXT --from N --to N]
+//
+// --panel shows a panel directly; --item clicks a task-pane item by its key, as
+// the user would (help items that call the shell are printed, not run).
 
 #include "CategoryPanel.h"
 #include "RecordingServices.h"
 #include "frmMain.h"
 #include "modMain.h"
+#include "torkExplorerBarCtl.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -86,7 +90,10 @@ int main(int argc, char** argv) {
         QStringLiteral("from"), QStringLiteral("UnitIndex to convert from."), QStringLiteral("n"));
     const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("UnitIndex to convert to."),
                                 QStringLiteral("n"));
-    parser.addOptions({out, panelName, locale, quantity, from, to});
+    const QCommandLineOption itemKey(QStringLiteral("item"),
+                                     QStringLiteral("Task-pane item to click (CN:02 ... HELP:4)."),
+                                     QStringLiteral("key"));
+    parser.addOptions({out, panelName, itemKey, locale, quantity, from, to});
     parser.process(app);
     if (!parser.isSet(out)) {
         std::fprintf(stderr, "zelvano-screenshot: --out is required\n");
@@ -112,6 +119,20 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (parser.isSet(itemKey)) {
+        cExplorerBars bars = window.taskPane()->Bars();
+        cExplorerBarItem item;
+        for (int bar = 1; bar <= bars.Count() && item.isNull(); ++bar)
+            if (bars.Item(bar).Items().Exists(parser.value(itemKey)))
+                item = bars.Item(bar).Items().Item(parser.value(itemKey));
+        if (item.isNull()) {
+            std::fprintf(stderr, "zelvano-screenshot: no item %s\n",
+                         qPrintable(parser.value(itemKey)));
+            return 2;
+        }
+        emit window.taskPane()->ItemClick(item);
+    }
+
     window.show();
     if (!waitForExposure(window)) {
         std::fprintf(stderr, "zelvano-screenshot: the window was never exposed\n");
@@ -129,6 +150,8 @@ int main(int argc, char** argv) {
         if (parser.isSet(quantity) || parser.isSet(from) || parser.isSet(to))
             panel->convertButton()->click();
     }
+    for (const RecordingServices::ShellRequest& r : services.shellRequests())
+        std::fprintf(stderr, "shell %s: %s\n", qPrintable(r.verb), qPrintable(r.target));
     for (const RecordingServices::Message& m : services.messages())
         std::fprintf(stderr, "message box (%d) %s: %s\n", static_cast<int>(m.style),
                      qPrintable(m.title), qPrintable(m.prompt));

@@ -4,6 +4,7 @@
 #include "RecordingServices.h"
 #include "frmMain.h"
 #include "modMain.h"
+#include "torkExplorerBarCtl.h"
 
 #include <QApplication>
 #include <QLineEdit>

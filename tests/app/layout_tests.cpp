@@ -390,7 +390,8 @@ protected:
     }
 };
 
-// Tab follows the work: quantity, one stop per unit list, convert, result.
+// Tab follows the work: quantity, one stop per unit list, convert, result,
+// and on to the task pane.
 TEST_F(KeyboardTest, TabWalksTheWorkOrder) {
     CategoryPanel& p = panel(Category::Length);
     p.quantityBox()->setFocus();
@@ -399,7 +400,7 @@ TEST_F(KeyboardTest, TabWalksTheWorkOrder) {
     EXPECT_EQ(tab(), p.unitButton(UnitList::To, 1));
     EXPECT_EQ(tab(), p.convertButton());
     EXPECT_EQ(tab(), p.resultBox());
-    EXPECT_EQ(tab(), p.quantityBox());
+    EXPECT_EQ(tab(), window->taskPane());
 }
 
 // Arrow keys move down the screen rows and select, within one list only.

@@ -1,0 +1,254 @@
+// The about panel, its texts and links, the help actions and the licence
+// document that ships beside the program.
+
+#include "NavigationSupport.h"
+
+#include "AboutPanel.h"
+#include "AboutTexts.h"
+#include "AppFont.h"
+#include "Deployment.h"
+#include "HelpActions.h"
+#include "HyperLink.h"
+#include "LineShape.h"
+#include "Platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+namespace zelvano::test {
+namespace {
+
+TEST(VersionLine, ComposesTheNumbersAndThePlatform) {
+    EXPECT_EQ(versionLine({3, 2, 84}, QStringLiteral("Microsoft Windows")),
+              QStringLiteral("Version 3.2.2 build 84 for Microsoft Windows."));
+    EXPECT_EQ(versionLine({10, 0, 1234}, QStringLiteral("Linux")),
+              QStringLiteral("Version 10.0.2 build 1234 for Linux."));
+}
+
+TEST(DonationText, HasSevenLinesAndTheFourWallets) {
+    Deployment values = deployment();
+    values.wallets = {QStringLiteral("111111111111"), QStringLiteral("222222222222"),
+                      QStringLiteral("333333333333"), QStringLiteral("444444444444")};
+    const QString text = donationText(values);
+    EXPECT_FALSE(text.endsWith(QLatin1String("\r\n")));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0],
+              QStringLiteral("Если Вам понравилась эта разработка и Вы хотите поддержать ее "
+                             "дальнейшее развитие - Вы можете перечислить некоторую сумму "
+                             "на один из электронных кошельков системы WebMoney."));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[2], QStringLiteral("Номера кошельков: "));
+    EXPECT_EQ(lines[3], QStringLiteral("Z-кошелек: 111111111111"));
+    EXPECT_EQ(lines[4], QStringLiteral("E-кошелек: 222222222222"));
+    EXPECT_EQ(lines[5], QStringLiteral("R-кошелек: 333333333333"));
+    EXPECT_EQ(lines[6], QStringLiteral("U-кошелек: 444444444444"));
+    EXPECT_EQ(text.count(u'\n'), text.count(QLatin1String("\r\n"))); // every break is CR LF
+}
+
+// The deployment values are the kind the panel and the shell expect.
+TEST(DeploymentValues, AreWellFormed) {
+    const Deployment& values = deployment();
+    for (const QString& wallet : values.wallets)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]{12}$")).match(wallet).hasMatch())
+            << wallet.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[^@\\s:]+@[^@\\s]+\\.[a-z]+$"))
+                    .match(values.mailAddress)
+                    .hasMatch());
+    const QUrl home(values.homePage);
+    EXPECT_TRUE(home.isValid());
+    EXPECT_EQ(home.scheme(), QStringLiteral("https"));
+    EXPECT_FALSE(values.rightsNotice.isEmpty());
+    EXPECT_FALSE(values.rightsNotice.contains(u'\n'));
+}
+
+TEST(LicencePath, IsTheDocumentInTheProgramsFolder) {
+    const QString sep = QDir::separator();
+    const QString folder = QStringLiteral("opt") + sep + QStringLiteral("zelvano");
+    EXPECT_EQ(licencePath(sep + folder), sep + folder + sep + QStringLiteral("License.rtf"));
+    EXPECT_EQ(licencePath(sep), sep + QStringLiteral("License.rtf")); // installed at the root
+}
+
+class AboutPanelTest : public NavigationTest {
+protected:
+    AboutPanel& about() { return *window->aboutPanel(); }
+    template <typename Widget = QWidget> Widget* child(const char* name) {
+        auto* found = about().findChild<Widget*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static QRect px(int left, int top, int width, int height) {
+        return toPixels({left, top, width, height});
+    }
+};
+
+TEST_F(AboutPanelTest, ControlsSitAtTheirPlaces) {
+    struct Place {
+        const char* name;
+        const char* container;
+        QRect rect;
+    } const places[] = {
+        {"Frame19", "picAbout", px(120, 120, 6255, 1335)},
+        {"lblVersion", "Frame19", px(240, 240, 4575, 255)},
+        {"lblCopyright", "Frame19", px(240, 480, 4575, 255)},
+        {"Label3", "Frame19", px(240, 720, 2055, 255)},
+        {"Label4", "Frame19", px(240, 960, 2055, 255)},
+        {"Frame26", "picAbout", px(120, 1800, 6255, 2175)},
+        {"lblMoney", "Frame26", px(240, 240, 5775, 1815)},
+        // The etched rule at y = 1680: the 2-pixel shadow covers the row
+        // above, the 1-pixel light line lies on the lower row.
+        {"Line1", "picAbout", QRect(0, 111, 432, 2)},
+        {"Line2", "picAbout", QRect(0, 112, 432, 1)},
+    };
+    for (const Place& p : places) {
+        QWidget* widget = child(p.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->parentWidget()->objectName(), QLatin1String(p.container)) << p.name;
+        EXPECT_EQ(widget->geometry(), p.rect) << p.name;
+    }
+    // Links size themselves to their captions; their corner is fixed.
+    EXPECT_EQ(about().mailLink()->pos(), px(2280, 720, 0, 0).topLeft());
+    EXPECT_EQ(about().homePageLink()->pos(), px(2280, 960, 0, 0).topLeft());
+    EXPECT_TRUE(child<QGroupBox>("Frame19")->title().isEmpty());
+    EXPECT_TRUE(child<QGroupBox>("Frame26")->title().isEmpty());
+    // Line2 lies on Line1.
+    const QObjectList& order = about().children();
+    EXPECT_LT(order.indexOf(child("Line1")), order.indexOf(child("Line2")));
+}
+
+TEST_F(AboutPanelTest, ShowsItsTexts) {
+    EXPECT_EQ(child<QLabel>("lblCopyright")->text(), deployment().rightsNotice);
+    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Вопросы и комментарии:"));
+    EXPECT_EQ(child<QLabel>("Label4")->text(), QStringLiteral("Обновления программы:"));
+    auto* money = child<QLabel>("lblMoney");
+    EXPECT_TRUE(money->wordWrap());
+    QTextDocument shown;
+    shown.setHtml(money->text());
+    EXPECT_EQ(shown.toPlainText(), donationText(deployment()).replace(QLatin1String("\r\n"), "\n"));
+    // All of it fits, the long first line wrapped, lines apart by the window's spacing.
+    EXPECT_LE(money->heightForWidth(money->width()), money->height());
+    EXPECT_GE(money->heightForWidth(money->width()), 9 * windowLineSpacing());
+#ifdef Q_OS_LINUX
+    EXPECT_EQ(child<QLabel>("lblVersion")->text(),
+              QStringLiteral("Version 3.2.2 build 84 for Linux."));
+#endif
+}
+
+// The version line comes from the toolkit's version numbers, not from a constant.
+TEST_F(AboutPanelTest, VersionLineFollowsTheProgramsVersion) {
+    services.setVersion({4, 5, 6});
+    makeWindow(QLocale::c());
+    EXPECT_EQ(child<QLabel>("lblVersion")->text(),
+              versionLine({4, 5, 6}, platform::buildPlatformName()));
+    EXPECT_TRUE(child<QLabel>("lblVersion")
+                    ->text()
+                    .startsWith(QLatin1String("Version 4.5.2 build 6 for ")));
+}
+
+TEST_F(AboutPanelTest, LinksCarryTheirSettings) {
+    struct Expected {
+        HyperLink* link;
+        QString caption;
+        QString target;
+        bool autoToolTip;
+    } const links[] = {
+        {about().mailLink(), deployment().mailAddress,
+         QStringLiteral("mailto:") + deployment().mailAddress, false},
+        {about().homePageLink(), deployment().homePage, deployment().homePage, true},
+    };
+    EXPECT_EQ(about().mailLink()->objectName(), QStringLiteral("Hyperlink1"));
+    EXPECT_EQ(about().homePageLink()->objectName(), QStringLiteral("Hyperlink2"));
+    for (const Expected& e : links) {
+        EXPECT_EQ(e.link->caption(), e.caption);
+        EXPECT_EQ(e.link->hyperLink(), e.target);
+        EXPECT_EQ(e.link->foreColor(), 0x000088);
+        EXPECT_EQ(e.link->hoverColor(), static_cast<std::int32_t>(0x8000000Du));
+        EXPECT_EQ(e.link->autoToolTip(), e.autoToolTip);
+        EXPECT_TRUE(e.link->font().underline());
+        EXPECT_EQ(e.link->font().family(), windowFont().family());
+        EXPECT_EQ(e.link->font().weight(), QFont::Normal);
+        EXPECT_EQ(e.link->parentWidget()->objectName(), QStringLiteral("Frame19"));
+        EXPECT_TRUE(e.link->parentWidget()->rect().contains(e.link->geometry()));
+    }
+}
+
+// A click on a link goes through the window's shell service, as the link asks:
+// no owner, "Open", no working folder, a normal window.
+TEST_F(AboutPanelTest, LinksOpenThroughTheShellService) {
+    click(QStringLiteral("HELP:4"));
+    for (HyperLink* link : {about().mailLink(), about().homePageLink()}) {
+        services.clear();
+        QTest::mouseClick(link->label(), Qt::LeftButton);
+        ASSERT_EQ(services.shellRequests().size(), 1u);
+        const RecordingServices::ShellRequest& request = services.shellRequests().front();
+        EXPECT_EQ(request.owner, nullptr);
+        EXPECT_EQ(request.verb, QStringLiteral("Open"));
+        EXPECT_EQ(request.target, link->hyperLink());
+        EXPECT_TRUE(request.workingFolder.isEmpty());
+        EXPECT_EQ(request.show, ShowState::Normal);
+    }
+}
+
+TEST_F(AboutPanelTest, HelpItemsHandTheirTargetToTheShell) {
+    services.setProgramFolder(QDir::toNativeSeparators(QStringLiteral("/opt/zelvano")));
+    const QString folder = services.programFolder();
+    struct Case {
+        const char* key;
+        QString target;
+    } const cases[] = {
+        {"HELP:1", folder + QDir::separator() + QStringLiteral("License.rtf")},
+        {"HELP:2", about().homePageLink()->hyperLink()},
+        {"HELP:3", about().mailLink()->hyperLink()},
+    };
+    for (const Case& c : cases) {
+        services.clear();
+        click(QLatin1String(c.key));
+        ASSERT_EQ(services.shellRequests().size(), 1u) << c.key;
+        const RecordingServices::ShellRequest& request = services.shellRequests().front();
+        EXPECT_EQ(request.owner, window.get());
+        EXPECT_EQ(request.verb, QStringLiteral("open"));
+        EXPECT_EQ(request.target, c.target);
+        EXPECT_EQ(request.workingFolder, folder);
+        EXPECT_EQ(request.show, ShowState::Normal);
+        EXPECT_TRUE(services.messages().empty());
+    }
+    EXPECT_TRUE(services.shellRequests().front().target.startsWith(QLatin1String("mailto:")));
+}
+
+TEST_F(AboutPanelTest, TheEtchedRuleIsDrawn) {
+    click(QStringLiteral("HELP:4"));
+    const QImage image = about().grab().toImage();
+    const QPalette& palette = about().palette();
+    const QColor shadow = *link::resolveColor(link::systemColor(16), palette);
+    const QColor light = *link::resolveColor(link::systemColor(4), palette);
+    const qreal ratio = image.devicePixelRatio();
+    for (int x : {0, 200, 431}) {
+        EXPECT_EQ(image.pixelColor(QPoint(x, 111) * ratio).rgb(), shadow.rgb()) << x;
+        EXPECT_EQ(image.pixelColor(QPoint(x, 112) * ratio).rgb(), light.rgb()) << x;
+    }
+}
+
+// The document "Лицензионное соглашение" opens lies beside the program in the
+// build tree, the same as the one installed.
+TEST(LicenceDocument, LiesBesideTheBuiltProgram) {
+    QFile built(QStringLiteral(ZELVANO_BUILT_LICENCE));
+    QFile source(QStringLiteral(ZELVANO_SOURCE_LICENCE));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly)) << ZELVANO_BUILT_LICENCE;
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray text = built.readAll();
+    EXPECT_EQ(text, source.readAll());
+    EXPECT_TRUE(text.startsWith("{\\rtf1"));
+    int depth = 0;
+    for (char c : text) {
+        depth += c == '{' ? 1 : c == '}' ? -1 : 0;
+        ASSERT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+}
+
+} // namespace
+} // namespace zelvano::test
