@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QUrl>
 
 #include <algorithm>
 #include <array>
@@ -39,6 +39,17 @@ bool isAddress(const QString& target) {
 
 } // namespace
 
+QUrl shellTargetUrl(const QString& target, const QString& workingFolder) {
+    if (target.isEmpty())
+        return {};
+    if (isAddress(target))
+        return QUrl(target);
+    const QString path = QDir(workingFolder).absoluteFilePath(QDir::fromNativeSeparators(target));
+    if (!QFileInfo::exists(path))
+        return {};
+    return QUrl::fromLocalFile(path);
+}
+
 QtToolkitServices::~QtToolkitServices() {
     setScreenPointer(ScreenPointer::Default);
 }
@@ -57,12 +68,10 @@ void QtToolkitServices::messageBox(const QString& prompt, MessageStyle style,
 bool QtToolkitServices::shellExecute(QWidget* /*owner*/, const QString& verb, const QString& target,
                                      const QString& workingFolder, ShowState /*show*/) {
     // Only "open" has a portable meaning; the desktop decides how the window shows.
-    if (verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0 || target.isEmpty())
+    if (verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
         return false;
-    if (isAddress(target))
-        return QDesktopServices::openUrl(QUrl(target));
-    const QString path = QDir(workingFolder).absoluteFilePath(QDir::fromNativeSeparators(target));
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QUrl url = shellTargetUrl(target, workingFolder);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 void QtToolkitServices::setScreenPointer(int code) {

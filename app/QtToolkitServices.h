@@ -2,7 +2,15 @@
 
 #include "ToolkitServices.h"
 
+#include <QUrl>
+
 namespace zelvano {
+
+// What the desktop is asked to open for a shell target: web and mail
+// addresses as they are, documents as file URLs, relative ones taken from
+// `workingFolder`. A document that does not exist gives an invalid URL: the
+// request fails quietly instead of leaving the desktop to report it.
+QUrl shellTargetUrl(const QString& target, const QString& workingFolder);
 
 // The toolkit services on Qt: QMessageBox, QDesktopServices, the application's
 // override cursor and QCoreApplication.

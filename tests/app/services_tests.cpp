@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zelvano {
@@ -58,6 +60,41 @@ TEST(QtToolkitServices, ShellRefusesWhatItCannotOpen) {
                                        ShowState::Normal));
     EXPECT_FALSE(services.shellExecute(nullptr, QStringLiteral("open"), QString(), QString(),
                                        ShowState::Normal));
+}
+
+// Addresses go to the desktop as they are, documents as file URLs; a missing
+// document is refused here, so nothing reports it on the screen.
+TEST(QtToolkitServices, ShellTargets) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString licence = folder.filePath(QStringLiteral("License.rtf"));
+    QFile file(licence);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString native = QDir::toNativeSeparators(folder.path());
+
+    struct Case {
+        QString target;
+        QString folder;
+        QUrl expected;
+    } const cases[] = {
+        {QDir::toNativeSeparators(licence), QString(), QUrl::fromLocalFile(licence)},
+        {QStringLiteral("License.rtf"), native, QUrl::fromLocalFile(licence)},
+        {QStringLiteral("Missing.rtf"), native, QUrl()},
+        {QDir::toNativeSeparators(folder.filePath(QStringLiteral("gone/License.rtf"))), native,
+         QUrl()},
+        {QStringLiteral("https://www.example.org/zelvano/"), native,
+         QUrl(QStringLiteral("https://www.example.org/zelvano/"))},
+        {QStringLiteral("mailto:zelvano@example.org"), QString(),
+         QUrl(QStringLiteral("mailto:zelvano@example.org"))},
+        {QString(), native, QUrl()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shellTargetUrl(c.target, c.folder), c.expected) << c.target.toStdString();
+
+    QtToolkitServices services;
+    EXPECT_FALSE(services.shellExecute(nullptr, QStringLiteral("open"),
+                                       QStringLiteral("Missing.rtf"), native, ShowState::Normal));
 }
 
 } // namespace
