@@ -17,6 +17,15 @@ QHash<const QWidget*, PaneAccessible*>& livePanes() {
     return panes;
 }
 
+PaneAccessible::EventSink eventSink = nullptr;
+
+void notify(QAccessibleEvent& event) {
+    if (eventSink)
+        eventSink(&event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
 quint64 keyOf(PaneElement e) {
     return (quint64(quint32(e.barId)) << 32) | quint32(e.itemId);
 }
@@ -282,7 +291,7 @@ void PaneAccessible::focusMoved(torkExplorerBarCtl& pane, PaneElement element) {
     if (!iface || element.isNone())
         return;
     QAccessibleEvent event(iface->elementInterface(element), QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    notify(event);
 }
 
 void PaneAccessible::stateChanged(torkExplorerBarCtl& pane, std::int32_t barId) {
@@ -292,7 +301,7 @@ void PaneAccessible::stateChanged(torkExplorerBarCtl& pane, std::int32_t barId) 
     QAccessible::State changed;
     changed.expanded = changed.collapsed = true;
     QAccessibleStateChangeEvent event(iface->elementInterface(PaneElement::title(barId)), changed);
-    QAccessible::updateAccessibility(&event);
+    notify(event);
 }
 
 void PaneAccessible::elementsChanged(torkExplorerBarCtl& pane) {
@@ -301,5 +310,9 @@ void PaneAccessible::elementsChanged(torkExplorerBarCtl& pane) {
         return;
     iface->forgetStale();
     QAccessibleEvent event(&pane, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&event);
+    notify(event);
+}
+
+void PaneAccessible::setEventSink(EventSink sink) {
+    eventSink = sink;
 }

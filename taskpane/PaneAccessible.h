@@ -29,6 +29,10 @@ public:
     static void focusMoved(torkExplorerBarCtl& pane, PaneElement element);
     static void stateChanged(torkExplorerBarCtl& pane, std::int32_t barId);
     static void elementsChanged(torkExplorerBarCtl& pane);
+    // Where those notifications go: QAccessible::updateAccessibility unless
+    // set (a test without a platform bridge listens here).
+    using EventSink = void (*)(QAccessibleEvent* event);
+    static void setEventSink(EventSink sink);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

@@ -1,0 +1,116 @@
+// Accessibility, in process: the pane's children with their names, roles
+// and states, the press action, and the events an assistive client hears.
+
+#include "PaneAccessible.h"
+#include "input_support.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+
+namespace {
+
+using inputtest::PaneFixture;
+
+std::vector<std::pair<QAccessible::Event, QString>> heard;
+
+void record(QAccessibleEvent* event) {
+    QAccessibleInterface* iface = event->accessibleInterface();
+    heard.emplace_back(event->type(), iface ? iface->text(QAccessible::Name) : QString());
+}
+
+struct Accessible : PaneFixture {
+    QAccessibleInterface* root = nullptr;
+
+    Accessible() {
+        fillMainWindow();
+        root = QAccessible::queryAccessibleInterface(pane);
+        heard.clear();
+        PaneAccessible::setEventSink(record);
+    }
+    ~Accessible() override { PaneAccessible::setEventSink(nullptr); }
+
+    QAccessibleInterface* named(const QString& name) const {
+        for (int i = 0; i < root->childCount(); ++i)
+            if (root->child(i)->text(QAccessible::Name) == name)
+                return root->child(i);
+        return nullptr;
+    }
+    static void press(QAccessibleInterface* iface) {
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+};
+
+TEST_F(Accessible, EveryTitleAndItemIsAChildInDisplayOrder) {
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->role(), QAccessible::Pane);
+    ASSERT_EQ(root->childCount(), 14);
+    const QStringList names{QStringLiteral("Область"), QStringLiteral("Длина"),
+                            QStringLiteral("Вес")};
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(root->child(i)->text(QAccessible::Name), names[i]) << "no \"&\" in names";
+        EXPECT_EQ(root->indexOfChild(root->child(i)), i);
+        EXPECT_EQ(root->child(i)->parent(), root);
+    }
+    EXPECT_EQ(root->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(root->child(1)->role(), QAccessible::Link);
+    EXPECT_EQ(root->child(1), root->child(1)) << "one interface per element";
+    EXPECT_EQ(named(QStringLiteral("Справка"))->text(QAccessible::Accelerator),
+              QKeySequence(Qt::ALT | Qt::Key(0x421)).toString(QKeySequence::NativeText));
+}
+
+TEST_F(Accessible, StatesFollowTheBar) {
+    show();
+    pane->Bars().Item(2).Items().Item(2).setItemType(ItemKindText);
+    QAccessibleInterface* title = named(QStringLiteral("Справка"));
+    QAccessibleInterface* text = named(QStringLiteral("Домашняя страничка"));
+    EXPECT_EQ(text->role(), QAccessible::StaticText);
+    EXPECT_TRUE(title->state().expandable);
+    EXPECT_TRUE(title->state().expanded);
+    EXPECT_FALSE(text->state().invisible);
+
+    pane->Bars().Item(2).setState(BarCollapsed);
+    EXPECT_TRUE(title->state().collapsed);
+    EXPECT_FALSE(title->state().expanded);
+    EXPECT_TRUE(text->state().invisible);
+    EXPECT_TRUE(text->rect().isEmpty());
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(),
+                           std::pair(QAccessible::StateChanged, QStringLiteral("Справка"))));
+}
+
+TEST_F(Accessible, PressDoesWhatAClickDoes) {
+    QSignalSpy items(pane, &torkExplorerBarCtl::ItemClick);
+    QSignalSpy bars(pane, &torkExplorerBarCtl::BarClick);
+    press(named(QStringLiteral("Вес")));
+    ASSERT_EQ(items.count(), 1);
+    EXPECT_EQ(items[0][0].value<cExplorerBarItem>().Text(), QStringLiteral("&Вес"));
+    press(named(QStringLiteral("Область")));
+    EXPECT_EQ(bars.count(), 1);
+    EXPECT_EQ(bar(0).State, BarCollapsed);
+
+    pane->Bars().Item(2).Items().Item(1).setItemType(ItemKindText);
+    EXPECT_TRUE(named(QStringLiteral("Лицензионное соглашение"))
+                    ->actionInterface()
+                    ->actionNames()
+                    .isEmpty());
+}
+
+TEST_F(Accessible, FocusFollowsTheMarkAndRemovedElementsGoAway) {
+    show();
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_Down);
+    QTest::keyClick(pane, Qt::Key_Down);
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), std::pair(QAccessible::Focus, QStringLiteral("Длина")));
+    EXPECT_EQ(root->focusChild(), named(QStringLiteral("Длина")));
+    EXPECT_TRUE(root->focusChild()->state().focused);
+
+    const QAccessible::Id gone = QAccessible::uniqueId(named(QStringLiteral("Вес")));
+    pane->Bars().Item(1).Items().Remove(2);
+    EXPECT_EQ(root->childCount(), 13);
+    EXPECT_EQ(named(QStringLiteral("Вес")), nullptr);
+    EXPECT_EQ(QAccessible::accessibleInterface(gone), nullptr) << "released";
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), std::pair(QAccessible::ObjectReorder, QString()));
+}
+
+} // namespace

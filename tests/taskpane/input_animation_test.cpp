@@ -1,0 +1,143 @@
+// Expand and collapse: the heights, opacity and offsets each painted step
+// shows, the acceleration of long bars, bars that host a control, pacing.
+
+#include "input_support.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+
+using inputtest::PaneFixture;
+
+// What every repaint of an animating bar shows.
+struct Steps : QObject {
+    const pcExplorerBar* bar = nullptr;
+    std::vector<int> heights, alphas, offsets;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && bar && bar->isAnimating()) {
+            heights.push_back(bar->Height);
+            alphas.push_back(bar->Alpha);
+            offsets.push_back(bar->CollapseOffset);
+        }
+        return false;
+    }
+    std::vector<int> growth() const {
+        std::vector<int> out;
+        for (std::size_t i = 0; i < heights.size(); ++i)
+            out.push_back(std::abs(heights[i] - (i ? heights[i - 1] : 0)));
+        return out;
+    }
+};
+
+struct Animation : PaneFixture {
+    Steps steps;
+
+    // One bar of `items` items whose panel is `panel` pixels high.
+    cExplorerBar makeBar(int items, int panel) {
+        auto bar = pane->Bars().Add({}, {}, QStringLiteral("Группа"));
+        for (int i = 0; i < items; ++i)
+            bar.Items().Add({}, {}, QStringLiteral("Пункт %1").arg(i + 1));
+        const int measured = pane->paneState().scrollBarVisible ? this->bar(0).HeightWithScroll
+                                                                : this->bar(0).HeightWithoutScroll;
+        auto last = bar.Items().Item(items);
+        last.setSpacingAfter(panel - measured);
+        steps.bar = &this->bar(0);
+        pane->installEventFilter(&steps);
+        return bar;
+    }
+};
+
+TEST_F(Animation, ExpandingAHundredPixelPanelShowsTheFixedHeights) {
+    auto bar = makeBar(1, 100);
+    ASSERT_EQ(this->bar(0).HeightWithoutScroll, 100);
+    bar.setState(BarCollapsed);
+    show();
+    steps.heights.clear();
+    steps.alphas.clear();
+    bar.setState(BarExpanded);
+
+    EXPECT_EQ(steps.heights,
+              (std::vector<int>{1, 3, 6, 10, 15, 21, 28, 36, 45, 55, 66, 78, 91, 100}));
+    for (std::size_t i = 0; i < steps.heights.size(); ++i)
+        EXPECT_EQ(steps.alphas[i], std::lrint(steps.heights[i] * 255.0 / 100)) << i;
+    EXPECT_EQ(steps.alphas[0], 3) << "2.55 rounds to 3";
+    EXPECT_EQ(bar.State(), BarExpanded);
+    EXPECT_FALSE(this->bar(0).isAnimating());
+    EXPECT_EQ(this->bar(0).Alpha, 255);
+}
+
+TEST_F(Animation, CollapsingSlidesTheContentsUpByWhatIsHidden) {
+    auto bar = makeBar(1, 100);
+    show();
+    bar.setState(BarCollapsed);
+    ASSERT_EQ(steps.heights.size(), 14u);
+    EXPECT_EQ(steps.heights.front(), 99);
+    for (std::size_t i = 0; i + 1 < steps.heights.size(); ++i)
+        EXPECT_EQ(steps.offsets[i], steps.heights[i] - 100) << i;
+    EXPECT_EQ(steps.heights.back(), 0);
+    EXPECT_EQ(steps.offsets.back(), 0);
+    EXPECT_EQ(this->bar(0).State, BarCollapsed);
+}
+
+// Steps grow by one up to 32 pixels, then by the increment of the bar's size.
+struct Acceleration {
+    int items;
+    int panel;
+    std::vector<int> after31; // steps 32, 33 and 34
+};
+
+class Accelerating : public Animation, public ::testing::WithParamInterface<Acceleration> {};
+
+TEST_P(Accelerating, StepsAfterThirtyOnePixels) {
+    const auto& c = GetParam();
+    auto bar = makeBar(c.items, c.panel);
+    bar.setState(BarCollapsed);
+    show();
+    steps.heights.clear();
+    bar.setState(BarExpanded);
+    const auto growth = steps.growth();
+    ASSERT_GT(growth.size(), 34u);
+    for (int i = 0; i < 31; ++i)
+        ASSERT_EQ(growth[std::size_t(i)], i + 1);
+    EXPECT_EQ(std::vector<int>(growth.begin() + 31, growth.begin() + 34), c.after31);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, Accelerating,
+    ::testing::Values(Acceleration{20, 1400, {32, 32, 32}}, Acceleration{25, 1400, {32, 32, 32}},
+                      Acceleration{26, 1400, {32, 36, 40}}, Acceleration{30, 1400, {32, 36, 40}},
+                      Acceleration{60, 1400, {32, 38, 44}}, Acceleration{80, 1600, {32, 40, 48}}));
+
+TEST_F(Animation, ABarHostingAControlChangesWithoutSteps) {
+    auto bar = makeBar(1, 60);
+    auto hosted = bar.Items().Add({}, {}, {}, -1, ItemKindHostedControl);
+    auto* label = new QLabel(QStringLiteral("Вложенный"));
+    hosted.setControl(label);
+    show();
+    ASSERT_TRUE(label->isVisible());
+    bar.setState(BarCollapsed);
+    EXPECT_TRUE(steps.heights.empty());
+    EXPECT_EQ(bar.State(), BarCollapsed);
+    EXPECT_FALSE(label->isVisible());
+}
+
+TEST_F(Animation, PacingSpacesTheStepsOneFrameApart) {
+    auto bar = makeBar(1, 100);
+    show();
+    PaneAnimation::setPaced(true);
+    QElapsedTimer clock;
+    clock.start();
+    bar.setState(BarCollapsed);
+    const qint64 paced = clock.restart();
+    PaneAnimation::setPaced(false);
+    bar.setState(BarExpanded);
+    const qint64 unpaced = clock.elapsed();
+    EXPECT_GE(paced, 13 * PaneAnimation::kFrameMilliseconds) << "14 steps";
+    EXPECT_LT(unpaced, paced / 2);
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#pragma once
+
+// A shown task pane in a window, filled through its object model, with the
+// geometry of its titles and items read back from the records, and mouse
+// moves sent as the window system sends them. Animation pacing is off.
+
+#include "PaneAnimation.h"
+#include "PaneElement.h"
+#include "torkExplorerBarCtl.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace inputtest {
+
+struct PaneFixture : ::testing::Test {
+    QWidget window;
+    torkExplorerBarCtl* pane = new torkExplorerBarCtl(&window);
+
+    PaneFixture() {
+        PaneAnimation::setPaced(false);
+        window.resize(260, 420);
+        pane->setGeometry(0, 0, 233, 401);
+    }
+
+    void show() {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // The main window's two bars: eight categories and four help items.
+    void fillMainWindow() {
+        auto bars = pane->Bars();
+        auto convert = bars.Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область"));
+        convert.setIsSpecial(true);
+        for (const char16_t* text :
+             {u"&Длина", u"&Вес", u"&Объём", u"&Площадь", u"&Радиоактивность", u"&Температура",
+              u"&Скорость", u"&Информация"})
+            convert.Items().Add({}, {}, QString::fromUtf16(text));
+        auto help = bars.Add({}, QStringLiteral("HELP"), QStringLiteral("&Справка"));
+        for (const char16_t* text : {u"Лицензионное соглашение", u"Домашняя страничка",
+                                     u"Написать письмо", u"О программе"})
+            help.Items().Add({}, {}, QString::fromUtf16(text));
+    }
+
+    const PaneState& state() const { return pane->paneState(); }
+    const pcExplorerBar& bar(int index) const { return *state().bars.at(std::size_t(index)); }
+    const pcExplorerBarItem& item(int barIndex, int index) const {
+        return *bar(barIndex).items.at(std::size_t(index));
+    }
+
+    int titleHeight(const pcExplorerBar& b) const {
+        return state().scrollBarVisible ? b.TitleHeightWithScroll : b.TitleHeightWithoutScroll;
+    }
+    QPoint titleCentre(int barIndex) const {
+        const pcExplorerBar& b = bar(barIndex);
+        return {pane->width() / 2, b.Top - state().scrollValue + titleHeight(b) / 2};
+    }
+    QPoint itemCentre(int barIndex, int index) const {
+        const pcExplorerBar& b = bar(barIndex);
+        const pcExplorerBarItem& it = item(barIndex, index);
+        const int h = state().scrollBarVisible ? it.HeightWithScroll : it.HeightWithoutScroll;
+        return {40, b.Top - state().scrollValue + titleHeight(b) + it.Top + h / 2};
+    }
+    // Below the last bar: inside the pane, over no element.
+    QPoint emptySpace() const { return {pane->width() / 2, pane->height() - 3}; }
+
+    void moveTo(QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, buttons,
+                         Qt::NoModifier);
+        QApplication::sendEvent(pane, &move);
+    }
+
+    // Marks of the focus and of the keyboard, for short assertions.
+    PaneElement mark() const {
+        if (state().focusItemID)
+            return {0, state().focusItemID};
+        return {state().focusBarID, 0};
+    }
+    PaneElement titleMark(int barIndex) const { return {bar(barIndex).ID, 0}; }
+    PaneElement itemMark(int barIndex, int index) const { return {0, item(barIndex, index).ID}; }
+};
+
+} // namespace inputtest
