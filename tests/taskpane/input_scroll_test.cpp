@@ -2,7 +2,6 @@
 // of 1, 2, 3, ... pixels, and a press on the scroll bar taking the focus.
 
 #include "input_support.h"
-#include "pcScrollBars.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -69,19 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Notches, Wheel,
                                            WheelCase{3, {-40, -40, -40, -40}, 36},
                                            WheelCase{3, {60, -60, 60}, 0}));
 
-TEST(WheelScroll, AmountIsMinusNotchesTimesTwelveTimesLines) {
-    EXPECT_EQ(pcScrollBars::wheelScroll(1, 3), -36);
-    EXPECT_EQ(pcScrollBars::wheelScroll(-2, 1), 24);
-}
-
-TEST_F(Scrolling, TheWheelStaysWithinTheRange) {
-    fillTall();
-    wheel(1200);
-    EXPECT_EQ(state().scrollValue, 0);
-    wheel(-120 * 100);
-    EXPECT_EQ(state().scrollValue, scrollBar()->maximum());
-}
-
 TEST_F(Scrolling, EnsureVisibleMovesInGrowingStepsEndingOnTheTarget) {
     fillTall();
     show();
@@ -105,18 +91,6 @@ TEST_F(Scrolling, EnsureVisibleMovesInGrowingStepsEndingOnTheTarget) {
     pane->Bars().Item(1).EnsureVisible();
     EXPECT_EQ(values.back(), 0);
     EXPECT_EQ(values.front(), from - 1);
-}
-
-TEST_F(Scrolling, EnsureVisibleOfAnItemExpandsItsBarFirst) {
-    fillTall();
-    auto bar = pane->Bars().Item(9);
-    bar.setState(BarCollapsed);
-    bar.Items().Item(3).EnsureVisible();
-    EXPECT_EQ(bar.State(), BarExpanded);
-    const auto& it = item(8, 2);
-    const int top = this->bar(8).Top + titleHeight(this->bar(8)) + it.Top - state().scrollValue;
-    EXPECT_GE(top, 0);
-    EXPECT_LE(top + it.HeightWithScroll, pane->height());
 }
 
 TEST_F(Scrolling, APressOnTheScrollBarGivesThePaneTheFocus) {
