@@ -3,7 +3,6 @@
 #include "PaneInput.h"
 #include "torkExplorerBarCtl.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -141,13 +140,9 @@ void PaneKeyboard::navigateTo(PaneElement target) {
     if (!bar || (target.isItem() && !item))
         return;
     pane_.scrollIntoView(*bar, item);
-    if (item && hostsControl(*item)) {
-        // A hosted control that refuses the focus leaves it where it was.
+    // A hosted control that refuses the focus leaves it where it was.
+    if (item && hostsControl(*item))
         item->lPtrPanel->setFocus(Qt::OtherFocusReason);
-    } else if (QWidget* focus = QApplication::focusWidget();
-               focus && focus != &pane_ && pane_.isAncestorOf(focus)) {
-        pane_.setFocus(Qt::OtherFocusReason); // Tab from a hosted control to a title
-    }
 }
 
 bool PaneKeyboard::keyPress(const QKeyEvent& event) {

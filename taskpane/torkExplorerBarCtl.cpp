@@ -452,9 +452,23 @@ void torkExplorerBarCtl::wheelEvent(QWheelEvent* event) {
     event->setAccepted(state_.scrollBarVisible);
 }
 
-bool torkExplorerBarCtl::focusNextPrevChild(bool next) {
-    // Tab inside the pane (or from a control it hosts) walks its elements.
-    return keyboard_->tab(next) || leavePane(next);
+bool torkExplorerBarCtl::event(QEvent* event) {
+    // Tab and Shift+Tab walk the pane's elements before they move the focus
+    // on. Taken here rather than in focusNextPrevChild, which Qt also calls
+    // to move the focus off a pane that is being hidden.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        const bool back = key->key() == Qt::Key_Backtab ||
+                          (key->key() == Qt::Key_Tab && (mods & Qt::ShiftModifier));
+        if ((back || key->key() == Qt::Key_Tab) &&
+            !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+            if (!keyboard_->tab(!back))
+                leavePane(!back);
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 bool torkExplorerBarCtl::leavePane(bool next) {

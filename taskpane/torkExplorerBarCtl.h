@@ -94,7 +94,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* event) override;
 
 private:
     friend class cExplorerBars;

@@ -121,6 +121,15 @@ TEST_F(Keyboard, TabbingIntoThePaneLandsOnTheFirstOrLastElement) {
     EXPECT_TRUE(state().keyboardUsed);
 }
 
+TEST_F(Keyboard, HidingTheFocusedPaneMovesTheFocusOnAndKeepsTheMark) {
+    show();
+    pane->setFocus();
+    key(Qt::Key_Down);
+    pane->hide();
+    EXPECT_FALSE(pane->hasFocus());
+    EXPECT_EQ(mark(), titleMark(0));
+}
+
 TEST_F(Keyboard, EnterAndSpaceClickOnReleaseOfAKeyPressedHere) {
     QSignalSpy items(pane, &torkExplorerBarCtl::ItemClick);
     QSignalSpy bars(pane, &torkExplorerBarCtl::BarClick);
