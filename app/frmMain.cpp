@@ -96,9 +96,9 @@ void frmMain::Form_Load() {
     taskPane_->setUseExplorerStyle(true);
     cExplorerBars bars = taskPane_->Bars();
     for (std::size_t i = 0; i < navigationBars().size(); ++i) {
-        const NavigationBar& spec = navigationBars()[i];
-        cExplorerBar bar = bars.Add({}, spec.key.toString(), spec.title.toString());
-        if (spec.special)
+        const NavigationBar& entry = navigationBars()[i];
+        cExplorerBar bar = bars.Add({}, entry.key.toString(), entry.title.toString());
+        if (entry.special)
             bar.setIsSpecial(true);
         cExplorerBarItems items = bar.Items();
         for (const NavigationItem& item : navigationItems())
