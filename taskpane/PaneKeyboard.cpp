@@ -151,12 +151,16 @@ bool PaneKeyboard::keyPress(const QKeyEvent& event) {
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     const int key = event.key();
+    const PaneElement mark = input_.focusMark();
     if (isActivationKey(key)) {
+        // Without a mark the key is not the pane's: a dialog's default
+        // button may take it.
+        if (mark.isNone())
+            return false;
         if (!event.isAutoRepeat())
             pressedKey_ = key;
         return true;
     }
-    const PaneElement mark = input_.focusMark();
     switch (key) {
     case Qt::Key_Down:
         navigateTo(step(mark, true));
