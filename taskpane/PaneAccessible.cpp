@@ -192,12 +192,13 @@ private:
 };
 
 PaneAccessible::PaneAccessible(QWidget* pane)
-    : QAccessibleWidget(pane, QAccessible::Pane) {
+    : QAccessibleWidget(pane, QAccessible::Pane)
+    , registeredPane_(pane) {
     livePanes().insert(pane, this);
 }
 
 PaneAccessible::~PaneAccessible() {
-    livePanes().remove(widget());
+    livePanes().remove(registeredPane_);
     for (const QAccessible::Id id : std::as_const(elements_))
         QAccessible::deleteAccessibleInterface(id);
 }

@@ -53,5 +53,8 @@ private:
     std::vector<QAccessibleInterface*> children() const;
     void forgetStale() const;
 
+    // The pane as registered: widget() is already null when Qt deletes
+    // this interface because the pane is gone.
+    const QWidget* registeredPane_;
     mutable QHash<quint64, QAccessible::Id> elements_;
 };
