@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -26,20 +27,6 @@ bool isFocusableItem(const pcExplorerBarItem& item) {
 PaneKeyboard::PaneKeyboard(torkExplorerBarCtl& pane, PaneInput& input)
     : pane_(pane)
     , input_(input) {}
-
-std::vector<PaneElement> PaneKeyboard::focusableElements() const {
-    std::vector<PaneElement> out;
-    for (const auto& bar : pane_.state_.bars) {
-        if (bar->CanExpand)
-            out.push_back(PaneElement::title(bar->ID));
-        if (bar->State != BarExpanded)
-            continue;
-        for (const auto& item : bar->items)
-            if (isFocusableItem(*item))
-                out.push_back(PaneElement::item(bar->ID, item->ID));
-    }
-    return out;
-}
 
 bool PaneKeyboard::isFocusable(PaneElement element) const {
     const pcExplorerBar* bar = pane_.model_.findBar(element.barId);

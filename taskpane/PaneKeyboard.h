@@ -8,8 +8,6 @@
 
 #include <Qt>
 
-#include <vector>
-
 class PaneInput;
 class QKeyEvent;
 class torkExplorerBarCtl;
@@ -28,11 +26,9 @@ public:
     // first or last element.
     void focusEntered(Qt::FocusReason reason);
 
-    // Titles of expandable bars, and the clickable links and hosted
-    // controls of expanded bars, in display order.
-    std::vector<PaneElement> focusableElements() const;
-
 private:
+    // Titles of expandable bars, and the clickable links and hosted
+    // controls of expanded bars.
     bool isFocusable(PaneElement element) const;
     PaneElement step(PaneElement from, bool forward) const;
     PaneElement tabStop(PaneElement from, bool forward) const;

@@ -3,8 +3,6 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 
 int keyOf(QChar character) {
@@ -17,8 +15,8 @@ pcMnemonics::pcMnemonics(QWidget* pane)
     : pane_(pane) {}
 
 pcMnemonics::~pcMnemonics() {
-    for (const auto& [key, shortcut] : shortcuts_)
-        delete shortcut;
+    for (const auto& [key, entry] : accelerators_)
+        delete entry.shortcut;
 }
 
 QChar pcMnemonics::mnemonicOf(const QString& text) {
@@ -48,29 +46,20 @@ void pcMnemonics::textChanged(const QString& oldText, const QString& newText) {
 }
 
 void pcMnemonics::add(QChar character) {
-    list_.push_back({character, sequenceOf(character), kAltVirtualKey, nextCommand_++});
-    const int key = keyOf(character);
-    if (shortcuts_.count(key))
+    Accelerator& entry = accelerators_[keyOf(character)];
+    if (entry.texts++ > 0)
         return;
-    auto* shortcut = new QShortcut(sequenceOf(character), pane_);
-    shortcut->setContext(Qt::WindowShortcut);
-    shortcut->setAutoRepeat(false);
+    entry.shortcut = new QShortcut(sequenceOf(character), pane_);
+    entry.shortcut->setContext(Qt::WindowShortcut);
+    entry.shortcut->setAutoRepeat(false);
     const QChar upper = character.toUpper();
-    connect(shortcut, &QShortcut::activated, this, [this, upper] { emit activated(upper); });
-    shortcuts_.emplace(key, shortcut);
+    connect(entry.shortcut, &QShortcut::activated, this, [this, upper] { emit activated(upper); });
 }
 
 void pcMnemonics::remove(QChar character) {
-    const int key = keyOf(character);
-    const auto sameKey = [key](const Accelerator& a) { return keyOf(a.character) == key; };
-    const auto entry = std::find_if(list_.begin(), list_.end(), sameKey);
-    if (entry == list_.end())
+    const auto entry = accelerators_.find(keyOf(character));
+    if (entry == accelerators_.end() || --entry->second.texts > 0)
         return;
-    list_.erase(entry);
-    if (std::any_of(list_.begin(), list_.end(), sameKey))
-        return;
-    if (const auto shortcut = shortcuts_.find(key); shortcut != shortcuts_.end()) {
-        delete shortcut->second;
-        shortcuts_.erase(shortcut);
-    }
+    delete entry->second.shortcut;
+    accelerators_.erase(entry);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 // Alt+letter access to the task pane: the character after the "&" of a bar
-// title or item text is its mnemonic. The list holds one accelerator per
-// text that has one; the window's shortcut map gets one shortcut per
-// distinct key, which reports the key when pressed.
+// title or item text is its mnemonic. Each distinct key gets one shortcut in
+// the window's shortcut map, counted by the texts that use it and dropped
+// with the last of them; pressed, it reports its character.
 
 #include <QKeySequence>
 #include <QObject>
 
 #include <map>
-#include <vector>
 
 class QShortcut;
 class QWidget;
@@ -18,16 +17,6 @@ class pcMnemonics : public QObject {
     Q_OBJECT
 
 public:
-    // Flags of a mnemonic accelerator: Alt with a virtual key.
-    static constexpr int kAltVirtualKey = 17;
-
-    struct Accelerator {
-        QChar character;       // as written after "&"
-        QKeySequence sequence; // Alt + the key that gives the character
-        int flags = kAltVirtualKey;
-        int command = 0; // fresh number per entry
-    };
-
     explicit pcMnemonics(QWidget* pane);
     ~pcMnemonics() override;
 
@@ -41,20 +30,19 @@ public:
     // empty: added or removed).
     void textChanged(const QString& oldText, const QString& newText);
 
-    const std::vector<Accelerator>& accelerators() const { return list_; }
-    // Distinct keys the window's shortcut map holds for the pane.
-    int shortcutCount() const { return static_cast<int>(shortcuts_.size()); }
-
 signals:
     // Alt + the key of `character` was pressed in the pane's window.
     void activated(QChar character);
 
 private:
+    struct Accelerator {
+        QShortcut* shortcut = nullptr;
+        int texts = 0; // titles and texts with this mnemonic key
+    };
+
     void add(QChar character);
     void remove(QChar character);
 
     QWidget* pane_;
-    std::vector<Accelerator> list_;
-    std::map<int, QShortcut*> shortcuts_; // by key combination
-    int nextCommand_ = 1;
+    std::map<int, Accelerator> accelerators_; // by key combination
 };

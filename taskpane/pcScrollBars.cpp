@@ -51,14 +51,6 @@ void pcScrollBars::setValue(int value) {
         bar_->setValue(value);
 }
 
-int pcScrollBars::Min() const {
-    return bar_ ? bar_->minimum() : 0;
-}
-
-int pcScrollBars::Max() const {
-    return bar_ ? bar_->maximum() : 0;
-}
-
 void pcScrollBars::wheel(int delta) {
     // Whole notches scroll; a touchpad's small deltas add up to them
     // instead of being dropped one by one.

@@ -29,9 +29,7 @@ public:
 
     bool Visible() const;
     int Value() const;
-    void setValue(int value); // kept within Min..Max
-    int Min() const;
-    int Max() const;
+    void setValue(int value); // kept within the range
 
 private:
     std::int32_t WindowProc(QObject* hWnd, std::int32_t iMsg, std::int32_t wParam,
