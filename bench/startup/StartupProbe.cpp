@@ -1,12 +1,13 @@
-// One start of the program (`window`) or of a bare Qt window of the same size
-// (`bare`). At the first paint of a top-level window it prints the monotonic
-// clock in nanoseconds and quits, so the caller can measure from the moment it
-// started the process.
+// One start of the program (`window`), of a bare Qt window of the same size
+// (`bare`) or of that window with one line of text (`text`). At the first paint of a top-level
+// window it prints the monotonic clock in nanoseconds and quits, so the caller can measure from the
+// moment it started the process.
 
 #include "modMain.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -48,11 +49,13 @@ void installProbe() {
 }
 Q_COREAPP_STARTUP_FUNCTION(installProbe)
 
-int runBare(int argc, char** argv) {
+int runBare(int argc, char** argv, bool withText) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Zelvano 3.0"));
     window.setFixedSize(681, 401);
+    QLabel label(QStringLiteral("Количество единиц:"), &window);
+    label.setVisible(withText);
     window.show();
     return QApplication::exec();
 }
@@ -60,10 +63,11 @@ int runBare(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || (std::strcmp(argv[1], "bare") != 0 && std::strcmp(argv[1], "window") != 0)) {
-        std::fprintf(stderr, "usage: zelvano_startup_probe bare|window\n");
-        return 2;
-    }
-    return std::strcmp(argv[1], "bare") == 0 ? runBare(argc, argv)
-                                             : zelvano::modMain::run(argc, argv);
+    const auto is = [&](const char* mode) { return argc >= 2 && std::strcmp(argv[1], mode) == 0; };
+    if (is("bare") || is("text"))
+        return runBare(argc, argv, is("text"));
+    if (is("window"))
+        return zelvano::modMain::run(argc, argv);
+    std::fprintf(stderr, "usage: zelvano_startup_probe bare|text|window\n");
+    return 2;
 }
