@@ -52,7 +52,7 @@ constexpr bool inCategoryOrder() {
             return false;
     return true;
 }
-static_assert(kLayouts.size() == 8 && inCategoryOrder(),
+static_assert(kLayouts.size() == kCategoryCount && inCategoryOrder(),
               "one layout per category, in Category order");
 
 } // namespace

@@ -14,8 +14,6 @@ namespace {
 
 using detail::CategoryModule;
 
-constexpr std::size_t kCategoryCount = 8;
-
 const CategoryModule* moduleOf(Category category) {
     static const std::array<const CategoryModule*, kCategoryCount> modules{
         &detail::modConvertLength(),      &detail::modConvertWeight(),

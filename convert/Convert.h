@@ -2,6 +2,7 @@
 
 #include "RuntimeErrors.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@ enum class Category {
     Information,
     RadioActivity
 };
+
+inline constexpr std::size_t kCategoryCount = 8;
 
 // One unit of a category. `index` is the UnitIndex (1-based, the N of the
 // optLengthFromN buttons); `row` is its 1-based position in the on-screen list.
@@ -38,9 +41,8 @@ enum class PairShape {
 
 struct CategoryTable {
     Category category;
-    std::string_view stem;    // "Length": middle part of control names
-    std::string_view name;    // "Длина": caption of the task-pane item
-    std::string_view itemKey; // "CN:01": key of the task-pane item
+    std::string_view stem; // "Length": middle part of control names
+    std::string_view name; // "Длина": caption of the task-pane item
     PairShape shape;
     std::span<const Unit> units; // in UnitIndex order
 };

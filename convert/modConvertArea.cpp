@@ -21,8 +21,8 @@ constexpr Unit kUnits[] = {
     {10, "Барн", 10, 1E+28},
 };
 
-constexpr CategoryModule kModule{
-    {Category::Area, "Area", "Площадь", "CN:04", PairShape::Quotient, kUnits}, {}};
+constexpr CategoryModule kModule{{Category::Area, "Area", "Площадь", PairShape::Quotient, kUnits},
+                                 {}};
 
 } // namespace
 

@@ -18,7 +18,7 @@ constexpr Unit kUnits[] = {
 };
 
 constexpr CategoryModule kModule{
-    {Category::Information, "Information", "Информация", "CN:09", PairShape::Quotient, kUnits}, {}};
+    {Category::Information, "Information", "Информация", PairShape::Quotient, kUnits}, {}};
 
 } // namespace
 

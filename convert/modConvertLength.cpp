@@ -31,7 +31,7 @@ constexpr Unit kUnits[] = {
 
 // Length alone forms the reciprocal 1 / F[a] and multiplies by it.
 constexpr CategoryModule kModule{
-    {Category::Length, "Length", "Длина", "CN:01", PairShape::Reciprocal, kUnits}, {}};
+    {Category::Length, "Length", "Длина", PairShape::Reciprocal, kUnits}, {}};
 
 } // namespace
 

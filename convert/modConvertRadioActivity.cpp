@@ -13,9 +13,8 @@ constexpr Unit kUnits[] = {
     {3, "Резерфорд", 3, 37000},
 };
 
-constexpr CategoryModule kModule{{Category::RadioActivity, "RadioActivity", "Радиоактивность",
-                                  "CN:10", PairShape::Quotient, kUnits},
-                                 {}};
+constexpr CategoryModule kModule{
+    {Category::RadioActivity, "RadioActivity", "Радиоактивность", PairShape::Quotient, kUnits}, {}};
 
 } // namespace
 

@@ -20,7 +20,7 @@ constexpr Unit kUnits[] = {
 };
 
 constexpr CategoryModule kModule{
-    {Category::Speed, "Speed", "Скорость", "CN:08", PairShape::Quotient, kUnits}, {}};
+    {Category::Speed, "Speed", "Скорость", PairShape::Quotient, kUnits}, {}};
 
 } // namespace
 

@@ -42,8 +42,7 @@ constexpr TemperatureScale kScales[] = {
 static_assert(std::size(kScales) == std::size(kUnits));
 
 constexpr CategoryModule kModule{
-    {Category::Temperature, "Temperature", "Температура", "CN:07", PairShape::Scale, kUnits},
-    kScales};
+    {Category::Temperature, "Temperature", "Температура", PairShape::Scale, kUnits}, kScales};
 
 } // namespace
 

@@ -23,8 +23,8 @@ constexpr Unit kUnits[] = {
     {12, "Аршин [кубический]", 12, 2.779871724},
 };
 
-constexpr CategoryModule kModule{
-    {Category::Volume, "Volume", "Объём", "CN:03", PairShape::Quotient, kUnits}, {}};
+constexpr CategoryModule kModule{{Category::Volume, "Volume", "Объём", PairShape::Quotient, kUnits},
+                                 {}};
 
 } // namespace
 

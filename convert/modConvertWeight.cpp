@@ -28,8 +28,8 @@ constexpr Unit kUnits[] = {
     {17, "Гран аптекарский [русский]", 17, 16.07486607},
 };
 
-constexpr CategoryModule kModule{
-    {Category::Weight, "Weight", "Вес", "CN:02", PairShape::Quotient, kUnits}, {}};
+constexpr CategoryModule kModule{{Category::Weight, "Weight", "Вес", PairShape::Quotient, kUnits},
+                                 {}};
 
 } // namespace
 

@@ -52,7 +52,7 @@ bool waitForExposure(QWidget& window) {
 }
 
 CategoryPanel* shownCategoryPanel(frmMain& window) {
-    for (std::size_t i = 0; i < 8; ++i)
+    for (std::size_t i = 0; i < kCategoryCount; ++i)
         if (CategoryPanel* panel = window.categoryPanel(static_cast<Category>(i));
             panel->isVisible())
             return panel;
