@@ -4,7 +4,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,6 +57,15 @@ std::vector<const Unit*> unitsByRow(const CategoryTable& table, const CategoryLa
     return byRow;
 }
 
+// Enter and Return from the main keyboard or the keypad, pressed once.
+bool isConvertKey(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && !key.isAutoRepeat() &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 } // namespace
 
 CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& layout,
@@ -70,20 +79,29 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
 
     auto* quantityFrame = place(new QGroupBox(QStringLiteral("Количество единиц:"), this),
                                 fromUtf8(layout.quantityFrame), PanelTemplate::QuantityFrame);
-    quantity_ = place(new QLineEdit(QStringLiteral("1"), quantityFrame),
+    quantity_ = place(new QuantityBox(QStringLiteral("1"), quantityFrame),
                       QStringLiteral("txt%1From").arg(stem), PanelTemplate::QuantityBox);
-    result_ = place(new QLineEdit(quantityFrame), QStringLiteral("txt%1To").arg(stem),
+    quantity_->setAccessibleName(QStringLiteral("Количество единиц"));
+    result_ = place(new ResultBox(quantityFrame), QStringLiteral("txt%1To").arg(stem),
                     PanelTemplate::ResultBox);
-    result_->setReadOnly(true);
+    result_->setAccessibleName(QStringLiteral("Результат"));
 
     // Created after the frame so that it lies above it, between the two boxes.
     button_ = place(new QPushButton(QStringLiteral("Конвертировать"), this),
                     fromUtf8(layout.convertButton), PanelTemplate::ConvertButton);
     button_->setAutoDefault(false);
-    connect(quantity_, &QLineEdit::returnPressed, button_, &QPushButton::click);
 
     QWidget* from = buildUnitList(UnitList::From, stem, units, layout);
     QWidget* to = buildUnitList(UnitList::To, stem, units, layout);
+
+    // Whatever changes an input, typing, pasting, a click or code, takes away
+    // the result computed for the old inputs.
+    connect(quantity_, &QLineEdit::textChanged, result_, &QLineEdit::clear);
+    for (QButtonGroup* group : groups_)
+        connect(group, &QButtonGroup::idToggled, result_, &QLineEdit::clear);
+
+    quantity_->installEventFilter(this);
+    button_->installEventFilter(this);
 
     // Keyboard order follows the work: quantity, from, to, convert, result.
     QWidget* previous = quantity_;
@@ -94,6 +112,14 @@ CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& l
         }
     setTabOrder(previous, button_);
     setTabOrder(button_, result_);
+}
+
+bool CategoryPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (isConvertKey(*event)) {
+        button_->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
@@ -120,6 +146,7 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
             place(new UnitButton(fromUtf8(unit->caption), container), namePattern.arg(unit->index),
                   PanelTemplate::unitButton(row++, layout.widthOf(unit->index)));
         group->addButton(button, unit->index);
+        button->installEventFilter(this);
     }
     return container;
 }

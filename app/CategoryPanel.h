@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Convert.h"
+#include "QuantityBox.h"
+#include "ResultBox.h"
 
 #include <QWidget>
 
@@ -8,7 +10,6 @@
 #include <vector>
 
 class QButtonGroup;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -23,6 +24,10 @@ enum class UnitList { From, To };
 // the convert button, and the "from" and "to" lists of unit buttons. Built
 // from the engine's units table and the panel's layout; every control carries
 // its name as objectName.
+//
+// A result stands only beside the inputs it was computed for: any change of
+// the quantity or of a selected unit clears it. Enter or Return in the
+// quantity box, on a unit button or on the convert button clicks the button.
 class CategoryPanel : public QWidget {
     Q_OBJECT
 
@@ -31,14 +36,17 @@ public:
     CategoryPanel(const CategoryTable& table, const CategoryLayout& layout, QWidget* parent);
 
     Category category() const { return category_; }
-    QLineEdit* quantityBox() const { return quantity_; }
-    QLineEdit* resultBox() const { return result_; }
+    QuantityBox* quantityBox() const { return quantity_; }
+    ResultBox* resultBox() const { return result_; }
     QPushButton* convertButton() const { return button_; }
     QButtonGroup* unitGroup(UnitList list) const { return groups_[index(list)]; }
     QRadioButton* unitButton(UnitList list, int unitIndex) const;
 
     // UnitIndex of the selected button of a list, 0 when none is selected.
     int selectedUnit(UnitList list) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static std::size_t index(UnitList list) { return static_cast<std::size_t>(list); }
@@ -47,8 +55,8 @@ private:
                            const std::vector<const Unit*>& units, const CategoryLayout& layout);
 
     Category category_;
-    QLineEdit* quantity_ = nullptr;
-    QLineEdit* result_ = nullptr;
+    QuantityBox* quantity_ = nullptr;
+    ResultBox* result_ = nullptr;
     QPushButton* button_ = nullptr;
     std::array<QButtonGroup*, 2> groups_{};
 };

@@ -37,6 +37,27 @@ bool isAddress(const QString& target) {
     return url.isValid() && url.scheme().size() > 1;
 }
 
+// The desktop's opener runs as a child of this process and starts in its
+// current folder; for the time of the request that is the working folder the
+// caller asked for.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const QString& folder)
+        : previous_(QDir::currentPath()) {
+        changed_ = !folder.isEmpty() && QDir::setCurrent(folder);
+    }
+    ~CurrentFolder() {
+        if (changed_)
+            QDir::setCurrent(previous_);
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    QString previous_;
+    bool changed_ = false;
+};
+
 } // namespace
 
 QUrl shellTargetUrl(const QString& target, const QString& workingFolder) {
@@ -71,7 +92,10 @@ bool QtToolkitServices::shellExecute(QWidget* /*owner*/, const QString& verb, co
     if (verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
         return false;
     const QUrl url = shellTargetUrl(target, workingFolder);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    if (!url.isValid())
+        return false;
+    const CurrentFolder folder(workingFolder);
+    return QDesktopServices::openUrl(url);
 }
 
 void QtToolkitServices::setScreenPointer(int code) {

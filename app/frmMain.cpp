@@ -14,6 +14,7 @@
 #include "PanelLayout.h"
 #include "Platform.h"
 #include "RuntimeErrors.h"
+#include "WindowPlacement.h"
 #include "torkExplorerBarCtl.h"
 
 #include <QCursor>
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 namespace zelvano {
 
@@ -64,6 +64,8 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
     for (const CategoryTable& table : categoryTables()) {
         auto* panel = new CategoryPanel(table, categoryLayout(table.category), this);
         panel->hide();
+        panel->quantityBox()->setDecimalSeparator(
+            QString::fromStdString(numbers_.decimalSeparator));
         connect(panel->convertButton(), &QPushButton::clicked, this,
                 [this, panel] { convertClick(*panel, services_, numbers_); });
         categoryPanels_[static_cast<std::size_t>(table.category)] = panel;
@@ -75,7 +77,7 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
     panels_[static_cast<std::size_t>(PanelId::About)] = about_;
 
     Form_Load();
-    centreOnScreen();
+    placeOnScreen();
 }
 
 frmMain::~frmMain() {
@@ -148,13 +150,14 @@ PanelId frmMain::visiblePanel() const {
     return PanelId::Length;
 }
 
-void frmMain::centreOnScreen() {
+void frmMain::placeOnScreen() {
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
+    // move() places the frame, title bar included, where setGeometry() would
+    // place the client area below it.
     if (screen != nullptr)
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+        move(windowPosition(size(), screen->availableGeometry()));
 }
 
 } // namespace zelvano

@@ -52,7 +52,9 @@ private:
     void torkExplorerBarCtl_ItemClick(const cExplorerBarItem& itm);
     // Retitles the category bar and shows the item's panel alone.
     void showNavigationTarget(const NavigationItem& item, PanelId panel);
-    void centreOnScreen();
+    // Centred on the screen under the pointer, or with its top left corner on
+    // the screen when it is larger.
+    void placeOnScreen();
 
     ToolkitServices& services_;
     NumberSettings numbers_;

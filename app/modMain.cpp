@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "Platform.h"
 #include "QtToolkitServices.h"
+#include "QtTranslations.h"
 #include "RuntimeErrors.h"
 #include "frmMain.h"
 
@@ -63,6 +64,7 @@ std::unique_ptr<frmMain> start(ToolkitServices& services) {
 int run(int argc, char** argv) {
     QApplication app(argc, argv);
     prepareApplication(app);
+    installQtTranslations(app);
     QtToolkitServices services;
     const std::unique_ptr<frmMain> window = start(services);
     if (!window)

@@ -2,9 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zelvano::link {
 
@@ -51,6 +55,13 @@ private:
     LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
 };
 
+// Letters with the longest descenders of the Latin and Cyrillic alphabets, so
+// that the height does not depend on whether the caption happens to use one.
+const QString& descenderSample() {
+    static const QString sample = QStringLiteral("gjpqyдруфцщ");
+    return sample;
+}
+
 QAccessibleInterface* linkAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object &&
         object->isWidgetType())
@@ -70,6 +81,23 @@ LinkLabel::LinkLabel(QWidget* parent)
     setTextFormat(Qt::PlainText); // a caption is text; markup in it must not become live links
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+}
+
+int LinkLabel::descenderOverhang() const {
+    const QFontMetricsF metrics(font());
+    const qreal glyphs = std::max(metrics.boundingRect(descenderSample()).bottom(),
+                                  metrics.boundingRect(text()).bottom());
+    const qreal underline = metrics.underlinePos() + metrics.lineWidth();
+    const auto bottom = static_cast<int>(std::ceil(metrics.ascent() + std::max(glyphs, underline)));
+    return std::max(0, bottom - fontMetrics().height());
+}
+
+QSize LinkLabel::sizeHint() const {
+    return QLabel::sizeHint() + QSize(0, descenderOverhang());
+}
+
+QSize LinkLabel::minimumSizeHint() const {
+    return QLabel::minimumSizeHint() + QSize(0, descenderOverhang());
 }
 
 void LinkLabel::activate() {

@@ -29,11 +29,20 @@ public:
     void setTarget(const QString& target) { target_ = target; }
     const QString& target() const { return target_; }
 
+    // A whole line of text: some faces report a descent shorter than their
+    // descenders reach, and a label of the reported height cuts off the
+    // bottom of "g", "p" and "y", more visibly still at twice the scale.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Pixels the text's glyphs reach below the line height the font reports.
+    int descenderOverhang() const;
+
     std::function<void()> activate_;
     Border border_ = Border::None;
     QString target_;

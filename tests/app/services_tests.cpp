@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -97,5 +98,44 @@ TEST(QtToolkitServices, ShellTargets) {
                                        QStringLiteral("Missing.rtf"), native, ShowState::Normal));
 }
 
+// Stands in for the desktop's opener: notes the folder it was started in.
+class OpenerRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened.append({url, QDir::currentPath()}); }
+
+public:
+    QList<QPair<QUrl, QString>> opened;
+};
+
+// The opener starts in the working folder the caller gives, and the program's
+// own current folder is the same afterwards.
+TEST(QtToolkitServices, TheOpenerStartsInTheWorkingFolder) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString before = QDir::currentPath();
+    ASSERT_NE(QDir(before), QDir(folder.path()));
+    OpenerRecorder opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &opener, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opener, "open");
+
+    QtToolkitServices services;
+    const QString native = QDir::toNativeSeparators(folder.path());
+    services.shellExecute(nullptr, QStringLiteral("open"), QStringLiteral("https://example.org/"),
+                          native, ShowState::Normal);
+    services.shellExecute(nullptr, QStringLiteral("open"),
+                          QStringLiteral("mailto:zelvano@example.org"), QString(),
+                          ShowState::Normal);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+
+    ASSERT_EQ(opener.opened.size(), 2);
+    EXPECT_EQ(QDir(opener.opened[0].second), QDir(folder.path()));
+    EXPECT_EQ(QDir(opener.opened[1].second), QDir(before)); // no folder asked: unchanged
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
 } // namespace
 } // namespace zelvano
+
+#include "services_tests.moc"

@@ -5,6 +5,7 @@
 
 #include "PanelLayout.h"
 #include "RuntimeErrors.h"
+#include "WindowPlacement.h"
 
 #include <new>
 
@@ -91,6 +92,31 @@ TEST_F(StartTest, ATableThatDoesNotFitTheLayoutIsReported) {
     layout.widths = widths;
     EXPECT_THROW(CategoryPanel(categoryTable(Category::RadioActivity), layout, nullptr),
                  NumberedError);
+}
+
+// Centred where the window fits; where it does not (large fonts, a small
+// screen), along that axis it starts at the free area's edge, so that the
+// title bar and the start of the content are on the screen.
+TEST(WindowPlacement, CentredOrFromTheTopLeftCorner) {
+    struct Case {
+        QSize size;
+        QRect available;
+        QPoint expected;
+    } const cases[] = {
+        {{681, 401}, {0, 0, 1280, 1024}, {299, 311}},
+        {{681, 401}, {0, 28, 1280, 996}, {299, 325}},     // a panel along the top
+        {{681, 401}, {1920, 0, 1280, 1024}, {2219, 311}}, // the second screen
+        {{1280, 1024}, {0, 0, 1280, 1024}, {0, 0}},       // just fits
+        {{2128, 1253}, {0, 0, 1280, 1024}, {0, 0}},
+        {{2128, 1253}, {0, 28, 1280, 996}, {0, 28}},
+        {{2128, 600}, {0, 0, 1280, 1024}, {0, 212}},
+        {{600, 1253}, {100, 0, 1280, 1024}, {440, 0}},
+    };
+    for (const Case& c : cases) {
+        const QPoint at = windowPosition(c.size, c.available);
+        EXPECT_EQ(at, c.expected) << c.size.width() << 'x' << c.size.height();
+        EXPECT_TRUE(c.available.contains(at));
+    }
 }
 
 } // namespace

@@ -1,0 +1,240 @@
+// What a category panel shows and takes from the keyboard: a result read
+// from its start, a result never beside other inputs, Enter converting, the
+// keypad's decimal key, the quantity's length bound and the boxes' names.
+
+#include "AppTestSupport.h"
+
+#include "LocaleNumbers.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QStyleOptionFrame>
+
+namespace zelvano::test {
+namespace {
+
+const QLocale kRussian(QLocale::Russian, QLocale::Russia);
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+class PanelInputTest : public WindowTest {
+protected:
+    void SetUp() override { makeWindow(kRussian); }
+
+    // The character under the left edge of the box's text area, once painted.
+    static int firstVisiblePosition(QLineEdit& box) {
+        box.grab(); // the scroll offset is settled when the box paints
+        QStyleOptionFrame option;
+        option.initFrom(&box);
+        option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+        const QRect text = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+        return box.cursorPositionAt(QPoint(text.left() + 3, text.center().y()));
+    }
+};
+
+// A result wider than the box shows its start; the whole text is in the
+// tooltip and the accessible description. A short one needs neither.
+TEST_F(PanelInputTest, ALongResultShowsItsStart) {
+    struct Case {
+        const char* quantity;
+        int from;
+        int to;
+        const char* result;
+    } const cases[] = {
+        {"-0,001", 16, 6, "-1,23434125279878E-07"}, // "Пядь" to "Миля [морская]"
+        {"1", 16, 6, "0,000123434125279878"},
+        {"-1E300", 16, 6, "-1,23434125279878E+296"},
+        {"12345678901234567890,123456789", 4, 4, "12345678901234567890,123456789"}, // a copy
+        {"1,5", 1, 18, "150"},
+    };
+    CategoryPanel& p = panel(Category::Length);
+    ResultBox& box = *p.resultBox();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.quantity);
+        convert(Category::Length, QString::fromUtf8(c.quantity), c.from, c.to);
+        const QString expected = QString::fromUtf8(c.result);
+        ASSERT_EQ(box.text(), expected);
+        EXPECT_EQ(box.cursorPosition(), 0);
+        EXPECT_EQ(firstVisiblePosition(box), 0);
+        const QString whole = box.textFits() ? QString() : expected;
+        EXPECT_EQ(box.textFits(), expected.size() < 10);
+        EXPECT_EQ(box.toolTip(), whole);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Description), whole);
+    }
+    EXPECT_TRUE(services.messages().empty());
+}
+
+// Every way an input changes after a conversion clears that panel's result,
+// and only that panel's; what changes no input clears nothing.
+TEST_F(PanelInputTest, AChangedInputClearsItsPanelsResult) {
+    struct Case {
+        const char* what;
+        std::function<void(CategoryPanel&)> change;
+        bool clears;
+    };
+    const auto key = [](QWidget* widget, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        widget->setFocus();
+        QTest::keyClick(widget, k, m);
+    };
+    const Case cases[] = {
+        {"a digit typed", [&](CategoryPanel& p) { key(p.quantityBox(), Qt::Key_6); }, true},
+        {"the quantity set from code",
+         [](CategoryPanel& p) { p.quantityBox()->setText(QStringLiteral("6")); }, true},
+        {"another \"from\" unit clicked",
+         [](CategoryPanel& p) {
+             QTest::mouseClick(p.unitButton(UnitList::From, 1), Qt::LeftButton);
+         },
+         true},
+        {"another \"to\" unit clicked",
+         [](CategoryPanel& p) { QTest::mouseClick(p.unitButton(UnitList::To, 4), Qt::LeftButton); },
+         true},
+        {"an arrow key in a unit list",
+         [&](CategoryPanel& p) { key(p.unitButton(UnitList::To, 1), Qt::Key_Down); }, true},
+        {"a unit set from code",
+         [](CategoryPanel& p) { p.unitButton(UnitList::From, 3)->setChecked(true); }, true},
+        {"the selected unit clicked again",
+         [](CategoryPanel& p) {
+             QTest::mouseClick(p.unitButton(UnitList::From, 5), Qt::LeftButton);
+         },
+         false},
+        {"every panel shown in turn",
+         [this](CategoryPanel&) {
+             for (std::size_t i = 0; i < kPanelCount; ++i)
+                 window->showPanel(static_cast<PanelId>(i));
+             window->showPanel(PanelId::Length);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        convert(Category::Weight, QStringLiteral("2"), 2, 8);
+        convert(Category::Length, QStringLiteral("5"), 5, 1); // "Миля [сухопутная]" to "Метр"
+        ASSERT_EQ(result(Category::Length), QStringLiteral("8044,99999999999"));
+        c.change(panel(Category::Length));
+        EXPECT_EQ(result(Category::Length).isEmpty(), c.clears);
+        EXPECT_EQ(result(Category::Weight), QStringLiteral("4,409245244"));
+    }
+    // A result set from code stays.
+    panel(Category::Length).resultBox()->setText(QStringLiteral("42"));
+    EXPECT_EQ(result(Category::Length), QStringLiteral("42"));
+}
+
+// Enter and Return click the panel's button once from the quantity box, a
+// unit button and the button itself; Space on the button still does.
+TEST_F(PanelInputTest, EnterConvertsOnce) {
+    CategoryPanel& p = panel(Category::Temperature);
+    window->showPanel(PanelId::Temperature);
+    // An empty quantity: each click of the button shows one prompt.
+    p.quantityBox()->clear();
+    struct Case {
+        const char* where;
+        QWidget* widget;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::size_t clicks;
+    } const cases[] = {
+        {"quantity, Return", p.quantityBox(), Qt::Key_Return, Qt::NoModifier, 1},
+        {"quantity, keypad Enter", p.quantityBox(), Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {"unit button, Return", p.unitButton(UnitList::To, 3), Qt::Key_Return, Qt::NoModifier, 1},
+        {"unit button, Enter", p.unitButton(UnitList::From, 5), Qt::Key_Enter, Qt::KeypadModifier,
+         1},
+        {"button, Return", p.convertButton(), Qt::Key_Return, Qt::NoModifier, 1},
+        {"button, Enter", p.convertButton(), Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {"button, Space", p.convertButton(), Qt::Key_Space, Qt::NoModifier, 1},
+        {"button, Ctrl+Return", p.convertButton(), Qt::Key_Return, Qt::ControlModifier, 0},
+        {"result box, Return", p.resultBox(), Qt::Key_Return, Qt::NoModifier, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        services.clear();
+        c.widget->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), c.widget);
+        QTest::keyClick(c.widget, c.key, c.modifiers);
+        EXPECT_EQ(services.messages().size(), c.clicks);
+    }
+
+    // A held key converts once, not once per repeat.
+    services.clear();
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(p.convertButton(), &repeat);
+    EXPECT_TRUE(services.messages().empty());
+
+    // With a quantity and both units, Enter in the box gives the result.
+    p.quantityBox()->setText(QStringLiteral("100"));
+    p.unitButton(UnitList::From, 1)->setChecked(true);
+    p.unitButton(UnitList::To, 5)->setChecked(true);
+    QTest::keyClick(p.quantityBox(), Qt::Key_Return);
+    const Conversion expected =
+        ConvertQuantity(Category::Temperature, 1, 5, "100", numberSettings(kRussian));
+    EXPECT_EQ(result(Category::Temperature).toStdString(), expected.text);
+}
+
+// The keypad's decimal key types the separator of the numbers' locale,
+// whichever character the keyboard layout gives it; the main keyboard's
+// period and comma type themselves.
+TEST_F(PanelInputTest, KeypadDecimalTypesTheLocalesSeparator) {
+    struct Case {
+        QLocale locale;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* typed;
+    } const cases[] = {
+        {kRussian, Qt::Key_Period, Qt::KeypadModifier, "1,5"},
+        {kRussian, Qt::Key_Comma, Qt::KeypadModifier, "1,5"},
+        {kRussian, Qt::Key_Period, Qt::NoModifier, "1.5"},
+        {kEnglish, Qt::Key_Comma, Qt::KeypadModifier, "1.5"},
+        {kEnglish, Qt::Key_Period, Qt::KeypadModifier, "1.5"},
+        {kEnglish, Qt::Key_Comma, Qt::NoModifier, "1,5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        makeWindow(c.locale);
+        QLineEdit& box = *panel(Category::Length).quantityBox();
+        box.setFocus();
+        box.clear();
+        QTest::keyClick(&box, Qt::Key_1, Qt::KeypadModifier);
+        QTest::keyClick(&box, c.key, c.modifiers);
+        QTest::keyClick(&box, Qt::Key_5, Qt::KeypadModifier);
+        EXPECT_EQ(box.text(), QLatin1String(c.typed));
+    }
+}
+
+// A page of pasted text keeps only as much as any number needs, and so does
+// the equal-units copy of it.
+TEST_F(PanelInputTest, AQuantityHoldsAtMostItsMaximumLength) {
+    CategoryPanel& p = panel(Category::Area);
+    window->showPanel(PanelId::Area);
+    QString page;
+    for (int i = 0; page.size() < 32767; ++i)
+        page += QString::number(i % 10);
+    QGuiApplication::clipboard()->setText(page);
+    p.quantityBox()->setFocus();
+    QTest::keyClick(p.quantityBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(p.quantityBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(p.quantityBox()->text(), page.left(QuantityBox::kMaxLength));
+
+    p.unitButton(UnitList::From, 2)->setChecked(true);
+    p.unitButton(UnitList::To, 2)->setChecked(true);
+    QTest::mouseClick(p.convertButton(), Qt::LeftButton);
+    EXPECT_EQ(result(Category::Area), page.left(QuantityBox::kMaxLength));
+}
+
+// A screen reader tells the two boxes apart; the unit groups keep their captions.
+TEST_F(PanelInputTest, BoxesHaveTheirOwnAccessibleNames) {
+    for (Category category : kAllCategories) {
+        CategoryPanel& p = panel(category);
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        EXPECT_EQ(name(p.quantityBox()), QStringLiteral("Количество единиц"));
+        EXPECT_EQ(name(p.resultBox()), QStringLiteral("Результат"));
+        EXPECT_EQ(name(p.unitButton(UnitList::From, 1)->parentWidget()->parentWidget()),
+                  QStringLiteral("Из:"));
+        EXPECT_EQ(name(p.unitButton(UnitList::To, 1)->parentWidget()->parentWidget()),
+                  QStringLiteral("В:"));
+    }
+}
+
+} // namespace
+} // namespace zelvano::test
