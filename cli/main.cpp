@@ -1,11 +1,9 @@
 // zelvano-convert: the conversion engine on the command line.
 
-#include "BatchProtocol.h"
+#include "BatchStream.h"
 #include "CommandLine.h"
-#include "LocaleNumbers.h"
+#include "LocaleOption.h"
 #include "NameLookup.h"
-
-#include <QLocale>
 
 #include <unistd.h>
 
@@ -32,22 +30,10 @@ int usageError(std::string_view message) {
     return Exit::Usage;
 }
 
-// The number format: --locale when given, else the environment's, as in the window.
-bool resolveSettings(const CommandLine& line, NumberSettings& settings, std::string& error) {
-    if (!line.locale) {
-        settings = numberSettings(QLocale::system());
-        return true;
-    }
-    const std::string_view name = *line.locale;
-    const QLocale locale(QString::fromUtf8(name.data(), std::ssize(name)));
-    // QLocale falls back to C for names it does not know; only C and POSIX mean C.
-    const std::string_view base = name.substr(0, name.find_first_of(".@"));
-    if (locale.language() == QLocale::C && base != "C" && base != "POSIX") {
-        error = "неизвестная локаль \"" + std::string(name) + "\"";
-        return false;
-    }
-    settings = numberSettings(locale);
-    return true;
+// Says why reading or writing failed (errno), for scripts that see only the exit code.
+int inputOutputError() {
+    print(stderr, std::string(kProgram) + ": " + std::strerror(errno) + '\n');
+    return Exit::InputOutput;
 }
 
 int listCategories() {
@@ -105,6 +91,10 @@ int main(int argc, char** argv) {
     const CommandLine line = parseCommandLine(args);
     if (!line.error.empty())
         return usageError(line.error);
+    std::string localeError;
+    const auto settings = localeSettings(line.locale, localeError);
+    if (!settings)
+        return usageError(localeError);
 
     int status = Exit::Ok;
     switch (line.mode) {
@@ -118,21 +108,14 @@ int main(int argc, char** argv) {
         status = line.listCategory ? listUnits(*line.listCategory) : listCategories();
         break;
     case Mode::Convert:
-    case Mode::Batch: {
-        NumberSettings settings;
-        std::string error;
-        if (!resolveSettings(line, settings, error))
-            return usageError(error);
-        if (line.mode == Mode::Convert) {
-            status = convertOne(line, settings);
-        } else if (!runBatch(STDIN_FILENO, STDOUT_FILENO, settings)) {
-            print(stderr, std::string(kProgram) + ": " + std::strerror(errno) + '\n');
-            status = Exit::InputOutput;
-        }
+        status = convertOne(line, *settings);
+        break;
+    case Mode::Batch:
+        if (!runBatch(STDIN_FILENO, STDOUT_FILENO, *settings))
+            status = inputOutputError();
         break;
     }
-    }
-    if (std::fflush(stdout) != 0 && status == Exit::Ok)
-        status = Exit::InputOutput;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        status = inputOutputError();
     return status;
 }

@@ -14,6 +14,9 @@ namespace {
 
 using detail::CategoryModule;
 
+// Below this magnitude a result's text always reads back.
+constexpr double kLargestPlainText = 1.79769313486231E308;
+
 const CategoryModule* moduleOf(Category category) {
     static const std::array<const CategoryModule*, kCategoryCount> modules{
         &detail::modConvertLength(),      &detail::modConvertWeight(),
@@ -109,6 +112,13 @@ Conversion ConvertQuantity(Category category, int from, int to, std::string_view
             return failure(RuntimeError::Overflow);
 
         result.text = formatted(r, settings);
+        // Within half a last digit of the largest double the 15-digit text
+        // rounds past it and would not read back: an overflow as well, so
+        // that every result can be converted further.
+        double back = 0;
+        if (std::abs(r) > kLargestPlainText &&
+            detail::parseQuantity(result.text, settings, back) != 0)
+            return failure(RuntimeError::Overflow);
         return result;
     } catch (const std::bad_alloc&) {
         return failure(RuntimeError::OutOfMemory);

@@ -55,6 +55,19 @@ int incrementFor(std::size_t items, int sign) {
     return 0;
 }
 
+// A panel's motion ends within this many steps (about a second and a half
+// paced), however tall the panel: the ordinary sequence covers the first
+// pixels by the panel's title and the rest changes at once.
+constexpr int kMaxSteps = 100;
+
+// How many pixels the ordinary step sequence covers in kMaxSteps steps.
+int reachOfSteps(int increment) {
+    int reach = 0;
+    for (int i = 0, step = 1; i < kMaxSteps; ++i, step = grownStep(step, increment))
+        reach += step;
+    return reach;
+}
+
 bool hostsControl(const pcExplorerBar& bar) {
     return std::any_of(bar.items.begin(), bar.items.end(), [](const auto& item) {
         return item->ItemType == ItemKindHostedControl && item->lPtrPanel;
@@ -75,19 +88,20 @@ void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& ba
                                      std::int32_t newState) {
     const bool expanding = newState == BarExpanded;
     const int full = pane.renderer_->panelHeight(bar);
-    const int target = expanding ? full : 0;
-    int current = expanding ? 0 : full;
     bar.Expanding = expanding;
     bar.Collapsing = !expanding;
 
     if (hostsControl(bar) || full <= 0) {
         // A hosted control cannot fade or slide: the bar jumps.
-        bar.Height = target;
+        bar.Height = expanding ? full : 0;
         bar.Alpha = 255;
     } else {
         int step = expanding ? 1 : -1;
         const int increment = incrementFor(bar.items.size(), step);
-        bar.CollapseOffset = expanding ? full : 0;
+        const int animated = std::min(full, reachOfSteps(std::abs(increment)));
+        const int target = expanding ? animated : 0;
+        int current = expanding ? 0 : animated;
+        bar.CollapseOffset = expanding ? full : animated - full;
         FramePacer pacer(pane);
         while (current != target) {
             current += step;
@@ -97,7 +111,7 @@ void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& ba
                 bar.CollapseOffset = 0;
             }
             bar.Height = current;
-            bar.Alpha = static_cast<int>(std::nearbyint(current * 255.0 / full));
+            bar.Alpha = static_cast<int>(std::nearbyint(current * 255.0 / animated));
             pane.repaintNow();
             pacer.wait(pane.state_.Redraw);
             step = grownStep(step, increment);

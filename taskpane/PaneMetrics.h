@@ -24,4 +24,11 @@ inline constexpr int kClassicGlyphHeight = 16;
 inline constexpr int kClassicGlyphLeft = 22; // classic chevron box: from right - 22 ...
 inline constexpr int kClassicGlyphRight = 5; // ... to right - 5
 
+// The pane's content is laid out within this height: dozens of screens, far
+// beyond any real pane, yet every sum of positions stays well inside int and
+// the back buffer, which holds the whole content, stays tens of megabytes.
+// Sizes a caller gives (SpacingAfter takes any 32-bit value) are added in 64
+// bits and clamped to it.
+inline constexpr int kMaxContentHeight = 1 << 16;
+
 } // namespace pane

@@ -27,6 +27,10 @@ QGradientStops gradientStops(const QImage& picture) {
     return stops;
 }
 
+int clampedExtent(qint64 extent, qint64 lowest = 0) {
+    return static_cast<int>(std::clamp<qint64>(extent, lowest, kMaxContentHeight));
+}
+
 } // namespace
 
 struct PaneRenderer::Impl {
@@ -168,13 +172,13 @@ void PaneRenderer::recolourWatermark(pcExplorerBar& bar) {
 void PaneRenderer::measureBar(pcExplorerBar& bar) {
     d->ensureResources(*this);
     d->paint.measureTitle(bar, d->pane->width(), d->scrollBarWidth());
-    int with = 2 * kPanelInnerMargin, without = 2 * kPanelInnerMargin;
+    qint64 with = 2 * kPanelInnerMargin, without = 2 * kPanelInnerMargin;
     for (const auto& it : bar.items) {
-        with += it->HeightWithScroll + it->SpacingAfter;
-        without += it->HeightWithoutScroll + it->SpacingAfter;
+        with += qint64(it->HeightWithScroll) + it->SpacingAfter;
+        without += qint64(it->HeightWithoutScroll) + it->SpacingAfter;
     }
-    bar.HeightWithScroll = with;
-    bar.HeightWithoutScroll = without;
+    bar.HeightWithScroll = clampedExtent(with);
+    bar.HeightWithoutScroll = clampedExtent(without);
 }
 
 void PaneRenderer::measureItem(pcExplorerBar& bar, pcExplorerBarItem& item) {
@@ -205,27 +209,28 @@ bool PaneRenderer::layout() {
     // A second pass runs when the scroll bar appears or disappears; narrower
     // text never gets shorter, so the pair of passes settles.
     for (int pass = 0; pass < 3; ++pass) {
-        int y = 0;
+        qint64 y = 0;
         bool first = true;
         for (auto& bar : s.bars) {
             if (s.Style != PaneStyleSearch || first)
                 y += kBarGap;
             first = false;
-            bar->Top = y;
+            bar->Top = clampedExtent(y);
             y += titleHeight(*bar);
             if (bar->isAnimating())
                 y += std::max(0, bar->Height);
             else if (bar->State == BarExpanded)
                 y += panelHeight(*bar);
-            int top = kPanelInnerMargin;
+            // Tops need not grow: SpacingAfter may be negative.
+            qint64 top = kPanelInnerMargin;
             for (auto& it : bar->items) {
-                it->Top = top;
-                top += d->paint.itemHeight(*it) + it->SpacingAfter;
+                it->Top = clampedExtent(top, -kMaxContentHeight);
+                top += qint64(d->paint.itemHeight(*it)) + it->SpacingAfter;
             }
         }
         y += kBarGap;
-        s.contentHeight = y;
-        const bool need = y > d->pane->height();
+        s.contentHeight = clampedExtent(y);
+        const bool need = s.contentHeight > d->pane->height();
         if (need == s.scrollBarVisible || pass == 2)
             break;
         s.scrollBarVisible = need;

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -86,6 +88,96 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = out.read();
     result.err = err.read();
+    return result;
+}
+
+namespace {
+
+void setNonBlocking(int fd) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
+
+} // namespace
+
+ProcessResult runThroughPipes(const std::string& program, const std::vector<std::string>& args,
+                              const std::string& input, const PipeFeed& feed) {
+    ::signal(SIGPIPE, SIG_IGN); // a process that ends early must not end the test
+    int in[2], out[2], err[2];
+    if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0)
+        throw std::runtime_error("pipe failed");
+    // The flag belongs to the open pipe end, so the process inherits it.
+    if (feed.nonBlockingIn)
+        setNonBlocking(in[0]);
+    if (feed.nonBlockingOut)
+        setNonBlocking(out[1]);
+
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        ::dup2(in[0], STDIN_FILENO);
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
+        for (const int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+            ::close(fd);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    for (const int fd : {in[0], out[1], err[1]})
+        ::close(fd);
+    int toChild = in[1];
+    setNonBlocking(toChild);
+    if (input.empty()) {
+        ::close(toChild);
+        toChild = -1;
+    }
+
+    ProcessResult result;
+    std::size_t written = 0;
+    std::string* const sinks[] = {&result.out, &result.err};
+    int sources[] = {out[0], err[0]};
+    while (toChild >= 0 || sources[0] >= 0 || sources[1] >= 0) {
+        pollfd p[3] = {{toChild, POLLOUT, 0}, {sources[0], POLLIN, 0}, {sources[1], POLLIN, 0}};
+        if (::poll(p, 3, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            throw std::runtime_error("poll failed");
+        }
+        if (toChild >= 0 && (p[0].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const std::size_t size = std::min(feed.chunk, input.size() - written);
+            const ssize_t n = ::write(toChild, input.data() + written, size);
+            if (n > 0)
+                written += static_cast<std::size_t>(n);
+            if ((n < 0 && errno != EAGAIN && errno != EINTR) || written == input.size()) {
+                ::close(toChild);
+                toChild = -1;
+            } else if (feed.pauseMicroseconds > 0) {
+                ::usleep(static_cast<useconds_t>(feed.pauseMicroseconds));
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (sources[i] < 0 || !(p[i + 1].revents & (POLLIN | POLLERR | POLLHUP)))
+                continue;
+            char buffer[65536];
+            const ssize_t n = ::read(sources[i], buffer, sizeof buffer);
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                ::close(sources[i]);
+                sources[i] = -1;
+            }
+        }
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+    }
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 

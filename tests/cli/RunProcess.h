@@ -19,6 +19,19 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
                          const std::string& input = {},
                          const std::map<std::string, std::string>& env = {});
 
+// How runThroughPipes feeds the process.
+struct PipeFeed {
+    std::size_t chunk = 4096;    // bytes per write
+    int pauseMicroseconds = 0;   // between writes
+    bool nonBlockingIn = false;  // the process's stdin left O_NONBLOCK
+    bool nonBlockingOut = false; // the process's stdout left O_NONBLOCK
+};
+
+// Like runProcess, but stdin, stdout and stderr are pipes: `input` is written
+// in pieces of `feed.chunk` bytes while the output is read as it comes.
+ProcessResult runThroughPipes(const std::string& program, const std::vector<std::string>& args,
+                              const std::string& input, const PipeFeed& feed);
+
 } // namespace zelvano::test
 
 namespace zelvano::test {

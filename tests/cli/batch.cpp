@@ -1,11 +1,18 @@
 // The --batch protocol: one answer line per input line, whatever the input.
 
+#include "BatchFramer.h"
 #include "BatchProtocol.h"
+#include "BatchStream.h"
 #include "NameLookup.h"
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ostream>
 #include <random>
 
 namespace zelvano::test {
@@ -120,6 +127,146 @@ TEST(Batch, AnswersLargeInputLineForLine) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out.size(), expected.size());
     EXPECT_TRUE(r.out == expected);
+}
+
+// Lines at and around the length limit, a line of a valid quantity padded
+// past it, and many ordinary lines; with the answers each must get.
+struct FramingInput {
+    std::string bytes, answers;
+};
+
+const FramingInput& framingInput() {
+    static const FramingInput input = [] {
+        const NumberSettings settings{".", ","};
+        const std::string valid = "length\t1\t17\t1";
+        FramingInput f;
+        std::string overlong;
+        cli::answerOverlongLine(overlong);
+        const auto padded = [&](std::size_t length) {
+            return valid + std::string(length - valid.size(), ' ');
+        };
+        f.bytes += padded(1'058'590) + '\n';
+        f.answers += overlong;
+        f.bytes += padded(cli::kMaxBatchLine) + "\r\n";
+        f.answers += "ok\t1000\n";
+        f.bytes += padded(cli::kMaxBatchLine + 1) + '\n';
+        f.answers += overlong;
+        std::mt19937 random(11);
+        for (int i = 0; i < 30000; ++i) {
+            const std::string line = "length\t1\t17\t" + std::to_string(random() % 1000);
+            f.bytes += line + '\n';
+            cli::answerBatchLine(line, settings, f.answers);
+        }
+        f.bytes += padded(cli::kMaxBatchLine); // last line, no line end
+        f.answers += "ok\t1000\n";
+        return f;
+    }();
+    return input;
+}
+
+struct Arrival {
+    std::string name;
+    test::PipeFeed feed;
+};
+
+std::ostream& operator<<(std::ostream& os, const Arrival& a) {
+    return os << a.name;
+}
+
+const Arrival kArrivals[] = {
+    {"large pieces", {65536, 0, false, false}},
+    {"4 KiB pieces", {4096, 0, false, false}},
+    {"odd small pieces", {61, 0, false, false}},
+    {"non-blocking stdin, slow writer", {4093, 100, true, false}},
+    {"non-blocking stdout", {65536, 0, false, true}},
+    {"both non-blocking", {1000, 20, true, true}},
+};
+
+class BatchArrival : public testing::TestWithParam<Arrival> {};
+
+// The same bytes give the same answers from a file and from a pipe, whatever
+// the pieces and whether the parent left the descriptors non-blocking.
+TEST_P(BatchArrival, GivesTheSameAnswers) {
+    const ProcessResult r = runThroughPipes(kProgram, {"--batch", "--locale", "C"},
+                                            framingInput().bytes, GetParam().feed);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.size(), framingInput().answers.size());
+    EXPECT_TRUE(r.out == framingInput().answers);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pipes, BatchArrival, testing::ValuesIn(kArrivals));
+
+TEST(Batch, GivesTheSameAnswersFromAFile) {
+    const ProcessResult r = runBatch(framingInput().bytes, {"--locale", "C"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out == framingInput().answers);
+}
+
+// Every way of cutting a short input in two or three pieces, with a small
+// limit so that lines at, over and under it meet the cuts.
+TEST(BatchFramer, AnswersDoNotDependOnWhereTheInputIsCut) {
+    const NumberSettings settings{".", ","};
+    constexpr std::size_t kLimit = 13;
+    const std::string input = "length\t1\t17\t2\r\n"   // 13 bytes before "\r\n": at the limit
+                              "length\t1\t17\t21\n"    // 14: over it
+                              "length\t1\t17\t2\r\r\n" // 14 with one '\r' kept: over
+                              "\n\r\n"
+                              "area\t1\t1\t\t\n"
+                              "length\t1\t17\t3"; // no line end
+    const auto answersFor = [&](std::initializer_list<std::size_t> cuts) {
+        cli::BatchFramer framer(settings, kLimit);
+        std::string answers;
+        std::size_t from = 0;
+        for (const std::size_t cut : cuts) {
+            framer.feed(std::string_view(input).substr(from, cut - from), answers);
+            from = cut;
+        }
+        framer.feed(std::string_view(input).substr(from), answers);
+        framer.finish(answers);
+        return answers;
+    };
+    std::string overlong;
+    cli::answerOverlongLine(overlong, kLimit);
+    const std::string whole = answersFor({});
+    EXPECT_EQ(whole, "ok\t2000\n" + overlong + overlong +
+                         "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; "
+                         "получено 1\n"
+                         "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; "
+                         "получено 1\n"
+                         "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; "
+                         "получено 5\n"
+                         "ok\t3000\n");
+    for (std::size_t a = 0; a <= input.size(); ++a) {
+        ASSERT_EQ(answersFor({a}), whole) << "cut at " << a;
+        for (std::size_t b = a; b <= input.size(); b += 3)
+            ASSERT_EQ(answersFor({a, b}), whole) << "cuts at " << a << ", " << b;
+    }
+}
+
+// A read that fails after some lines: their answers are written, then the
+// failure is reported with the read's errno.
+TEST(BatchStream, WritesTheAnswersBeforeAReadError) {
+    int input[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, input), 0);
+    const std::string lines = "length\t1\t17\t1\nlength\t1\t17\t2\nlength\t1\t17";
+    ASSERT_EQ(::write(input[1], lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+    // Closing a socket with unread data resets the connection for the reader.
+    ASSERT_EQ(::write(input[0], "x", 1), 1);
+    ::close(input[1]);
+
+    char name[] = "/tmp/zelvano-batch-XXXXXX";
+    const int output = ::mkstemp(name);
+    ASSERT_GE(output, 0);
+    ::unlink(name);
+    errno = 0;
+    EXPECT_FALSE(cli::runBatch(input[0], output, NumberSettings{".", ","}));
+    EXPECT_EQ(errno, ECONNRESET);
+    std::string written(64, '\0');
+    written.resize(static_cast<std::size_t>(::pread(output, written.data(), written.size(), 0)));
+    EXPECT_EQ(written, "ok\t1000\nok\t2000\n");
+    ::close(output);
+    ::close(input[0]);
 }
 
 } // namespace

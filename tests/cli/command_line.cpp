@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 namespace zelvano::test {
@@ -91,6 +93,33 @@ const Invocation kInvocations[] = {
      "",
      "неизвестная локаль \"xx_YY\""},
     {"locale without a name", {"--locale"}, {}, 64, "", "--locale"},
+    {"locale name followed by words",
+     {"--locale", "ru_RU garbage", "length", "1", "18", "1,5"},
+     {},
+     64,
+     "",
+     "неизвестная локаль \"ru_RU garbage\""},
+    {"territory the language does not have",
+     {"--locale", "ru_XX", "length", "1", "18", "1,5"},
+     {},
+     64,
+     "",
+     "\"ru_XX\""},
+    {"unknown locale with --list", {"--locale", "xx_YY", "--list"}, {}, 64, "", "\"xx_YY\""},
+    {"unknown locale with --help", {"--help", "--locale=xx_YY"}, {}, 64, "", "\"xx_YY\""},
+    {"bytes of a locale name escaped",
+     {"--locale", "ru\xff\x1b[2J", "--list"},
+     {},
+     64,
+     "",
+     "неизвестная локаль \"ru\\xFF\\x1B[2J\"\n"},
+    {"locale with dash and codeset",
+     {"--locale", "ru-RU.UTF-8", "length", "1", "18", "1,5"},
+     {},
+     0,
+     "150\n",
+     ""},
+    {"POSIX locale", {"--locale", "POSIX", "length", "1", "18", "1.5"}, {}, 0, "150\n", ""},
     {"batch takes no operands", {"--batch", "length"}, {}, 64, "", "--batch"},
     {"batch and list together", {"--batch", "--list"}, {}, 64, "", "--list"},
     {"list categories",
@@ -132,6 +161,36 @@ TEST(CommandLineHelp, ListsEveryOptionOnStdout) {
     for (const char* option : {"--list", "--locale", "--batch", "--version", "--help"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
+
+struct FullOutput {
+    std::string name;
+    std::vector<std::string> args;
+    std::string input;
+};
+
+std::ostream& operator<<(std::ostream& os, const FullOutput& f) {
+    return os << f.name;
+}
+
+const FullOutput kFullOutputs[] = {
+    {"one conversion", {"length", "1", "2", "1"}, ""},
+    {"list", {"--list"}, ""},
+    {"help", {"--help"}, ""},
+    {"batch", {"--batch"}, "length\t1\t2\t1\n"},
+};
+
+class OutputFails : public testing::TestWithParam<FullOutput> {};
+
+// A result that cannot be written is an input/output error, and says why.
+TEST_P(OutputFails, ExitsWithTheReasonOnStderr) {
+    std::vector<std::string> args = {"-c", "exec \"$0\" \"$@\" >/dev/full", kProgram};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const ProcessResult r = runProcess("/bin/sh", args, GetParam().input);
+    EXPECT_EQ(r.exitCode, 74);
+    EXPECT_EQ(r.err, "zelvano-convert: " + std::string(std::strerror(ENOSPC)) + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(DevFull, OutputFails, testing::ValuesIn(kFullOutputs));
 
 } // namespace
 } // namespace zelvano::test

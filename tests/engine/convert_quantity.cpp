@@ -53,6 +53,8 @@ constexpr Case kCases[] = {
     {"Fahrenheit overflow", T, 1, 2, "1.7E308", 6, ""},
     {"Reaumur division overflow", T, 3, 1, "1.7E308", 6, ""},
     {"large but finite", L, 17, 1, "1.7E308", 0, "1.7E+305"},
+    {"largest text that reads back", L, 1, 2, "4.5661405625502654E306", 0, "1.79769313486231E+308"},
+    {"text rounded past the largest double", L, 1, 2, "4.566140562550278E306", 6, ""},
     {"smallest subnormal survives", L, 1, 17, "4.94065645841247E-324", 0, "4.94065645841247E-321"},
     // Unit numbers outside the category.
     {"from unit zero", L, 0, 1, "1", 9, ""},

@@ -1,12 +1,14 @@
 // Expand and collapse: the heights, opacity and offsets each painted step
 // shows, the acceleration of long bars, bars that host a control, pacing.
 
+#include "PaneMetrics.h"
 #include "input_support.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -139,5 +141,52 @@ TEST_F(Animation, PacingSpacesTheStepsOneFrameApart) {
     EXPECT_GE(paced, 13 * PaneAnimation::kFrameMilliseconds) << "14 steps";
     EXPECT_LT(unpaced, paced / 2);
 }
+
+// However tall a panel, its motion ends within 100 steps; the ordinary
+// sequence runs unchanged as far as those steps reach (2704 pixels for a
+// small bar, farther where the steps accelerate) and the rest changes at once.
+struct TallPanel {
+    int items;
+    std::int32_t spacing; // SpacingAfter of the last item
+    int reach;            // the largest height a step shows
+};
+
+class TallPanels : public Animation, public ::testing::WithParamInterface<TallPanel> {};
+
+TEST_P(TallPanels, MoveInAtMostAHundredSteps) {
+    const auto& c = GetParam();
+    auto bar = makeBar(c.items, 100);
+    bar.Items().Item(c.items).setSpacingAfter(c.spacing);
+    const int full = this->bar(0).HeightWithoutScroll;
+    ASSERT_GT(full, 0);
+    ASSERT_LE(full, pane::kMaxContentHeight);
+    show();
+
+    steps.heights.clear();
+    bar.setState(BarCollapsed);
+    ASSERT_FALSE(steps.heights.empty());
+    EXPECT_LE(steps.heights.size(), 100u);
+    EXPECT_EQ(steps.heights.front(), std::min(full, c.reach) - 1);
+    EXPECT_EQ(steps.heights.back(), 0);
+    EXPECT_EQ(bar.State(), BarCollapsed);
+
+    steps.heights.clear();
+    steps.alphas.clear();
+    bar.setState(BarExpanded);
+    EXPECT_LE(steps.heights.size(), 100u);
+    EXPECT_EQ(steps.heights.back(), std::min(full, c.reach));
+    EXPECT_EQ(steps.alphas.back(), 255) << "the last step shows the panel opaque";
+    const auto growth = steps.growth();
+    for (std::size_t i = 0; i < std::min<std::size_t>(31, growth.size()); ++i)
+        ASSERT_EQ(growth[i], int(i) + 1);
+    EXPECT_EQ(this->bar(0).Height, full);
+    EXPECT_EQ(bar.State(), BarExpanded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heights, TallPanels,
+    ::testing::Values(TallPanel{1, 2600, 2704}, TallPanel{1, 100000, 2704},
+                      TallPanel{1, std::numeric_limits<std::int32_t>::max(), 2704},
+                      TallPanel{30, std::numeric_limits<std::int32_t>::max(), 12088}));
 
 } // namespace
