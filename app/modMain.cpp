@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "QtToolkitServices.h"
 #include "RuntimeErrors.h"
+#include "StartOptions.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -14,17 +15,12 @@
 
 namespace zelvano::modMain {
 
-void prepareApplication(QApplication& app) {
+void prepareApplication(QApplication&) {
 #ifndef Q_OS_WIN
     QApplication::setStyle(createLayoutStyle());
 #endif
     QApplication::setFont(windowFont());
-    app.setApplicationName(QStringLiteral("Zelvano"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVANO_APP_ID));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(ZELVANO_VERSION_MAJOR)
-                                  .arg(ZELVANO_VERSION_MINOR)
-                                  .arg(ZELVANO_VERSION_REVISION));
+    identifyApplication();
 }
 
 std::unique_ptr<frmMain> start(ToolkitServices& services, const WindowFactory& create) {
@@ -61,7 +57,9 @@ std::unique_ptr<frmMain> start(ToolkitServices& services) {
 }
 
 int run(int argc, char** argv) {
+    answerInformationRequest(argc, argv);
     QApplication app(argc, argv);
+    processCommandLine(app);
     prepareApplication(app);
     QtToolkitServices services;
     const std::unique_ptr<frmMain> window = start(services);

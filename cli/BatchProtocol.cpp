@@ -1,6 +1,7 @@
 #include "BatchProtocol.h"
 
 #include "NameLookup.h"
+#include "Wording.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -68,8 +69,10 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
         start = tab + 1;
     }
     if (++count != kFieldCount) {
-        answerUsage(out, "ожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; "
-                         "получено " +
+        answerUsage(out, std::string(say("4 fields separated by tabs expected: CATEGORY, FROM, TO, "
+                                         "QUANTITY; got ",
+                                         "ожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, "
+                                         "КОЛИЧЕСТВО; получено ")) +
                              std::to_string(count));
         return;
     }
@@ -110,7 +113,8 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
 }
 
 void answerOverlongLine(std::string& out) {
-    answerUsage(out, "строка длиннее " + std::to_string(kMaxLine) + " байт");
+    answerUsage(out, std::string(say("line longer than ", "строка длиннее ")) +
+                         std::to_string(kMaxLine) + std::string(say(" bytes", " байт")));
 }
 
 bool runBatch(int inFd, int outFd, const NumberSettings& settings) {

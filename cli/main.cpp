@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "LocaleNumbers.h"
 #include "NameLookup.h"
+#include "UnitList.h"
+#include "Wording.h"
 
 #include <QLocale>
 
@@ -27,8 +29,9 @@ void print(std::FILE* stream, std::string_view text) {
 }
 
 int usageError(std::string_view message) {
-    print(stderr, std::string(kProgram) + ": " + std::string(message) +
-                      "\nПодробнее: " + std::string(kProgram) + " --help\n");
+    print(stderr, std::string(kProgram) + ": " + std::string(message) + '\n' +
+                      std::string(say("More: ", "Подробнее: ")) + std::string(kProgram) +
+                      " --help\n");
     return Exit::Usage;
 }
 
@@ -43,7 +46,8 @@ bool resolveSettings(const CommandLine& line, NumberSettings& settings, std::str
     // QLocale falls back to C for names it does not know; only C and POSIX mean C.
     const std::string_view base = name.substr(0, name.find_first_of(".@"));
     if (locale.language() == QLocale::C && base != "C" && base != "POSIX") {
-        error = "неизвестная локаль \"" + std::string(name) + "\"";
+        error = std::string(say("unknown locale \"", "неизвестная локаль \"")) + std::string(name) +
+                "\"";
         return false;
     }
     settings = numberSettings(locale);
@@ -51,11 +55,7 @@ bool resolveSettings(const CommandLine& line, NumberSettings& settings, std::str
 }
 
 int listCategories() {
-    std::string text;
-    for (const CategoryTable& table : categoryTables())
-        text += commandName(table) + '\t' + std::string(table.name) + '\t' +
-                std::to_string(table.units.size()) + '\n';
-    print(stdout, text);
+    print(stdout, categoryList());
     return Exit::Ok;
 }
 
@@ -63,12 +63,20 @@ int listUnits(std::string_view categoryName) {
     const auto category = findCategory(categoryName);
     if (!category)
         return usageError(unknownCategoryMessage(categoryName));
-    std::string text;
-    for (const Unit& unit : categoryTable(*category).units)
-        text += std::to_string(unit.index) + '\t' + std::string(unit.caption) + '\t' +
-                std::to_string(unit.row) + '\n';
-    print(stdout, text);
+    print(stdout, unitList(categoryTable(*category)));
     return Exit::Ok;
+}
+
+// Said after "not a number": the separator that the quantity was read with.
+std::string numberFormatHint(const NumberSettings& settings) {
+    const std::string& point = settings.decimalSeparator;
+    return std::string(kProgram) + ": " +
+           std::string(say("a number here has \"", "число здесь пишется с \"")) + point +
+           std::string(say("\" as its decimal separator, as in -1",
+                           "\" в качестве десятичного разделителя, например -1")) +
+           point +
+           std::string(say("5E-3; --locale chooses another format\n",
+                           "5E-3; другой формат задаёт --locale\n"));
 }
 
 int convertOne(const CommandLine& line, const NumberSettings& settings) {
@@ -92,6 +100,8 @@ int convertOne(const CommandLine& line, const NumberSettings& settings) {
     if (!result.ok()) {
         print(stderr, "Произошла ошибка № " + std::to_string(result.error) + '\n' +
                           result.description + '\n');
+        if (result.error == RuntimeError::TypeMismatch)
+            print(stderr, numberFormatHint(settings));
         return Exit::ConversionError;
     }
     print(stdout, result.text + '\n');
@@ -112,7 +122,7 @@ int main(int argc, char** argv) {
         print(stdout, helpText());
         break;
     case Mode::Version:
-        print(stdout, std::string(kProgram) + ' ' + ZELVANO_VERSION + '\n');
+        print(stdout, std::string(kProgram) + ' ' + ZELVANO_VERSION_TEXT + '\n');
         break;
     case Mode::List:
         status = line.listCategory ? listUnits(*line.listCategory) : listCategories();

@@ -42,9 +42,9 @@ TEST(Batch, AnswersEachKindOfLine) {
         "error\t13\tType mismatch\n"
         "error\t6\tOverflow\n"
         "ok\t not a number \n"
-        "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; получено 3\n"
-        "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; получено 5\n"
-        "usage\tожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; получено 1\n"
+        "usage\t4 fields separated by tabs expected: CATEGORY, FROM, TO, QUANTITY; got 3\n"
+        "usage\t4 fields separated by tabs expected: CATEGORY, FROM, TO, QUANTITY; got 5\n"
+        "usage\t4 fields separated by tabs expected: CATEGORY, FROM, TO, QUANTITY; got 1\n"
         "usage\t" +
         cli::unknownCategoryMessage("mass") + "\n" + "usage\t" +
         cli::unknownUnitMessage(categoryTable(Category::Length), "0") + "\n" +
