@@ -33,7 +33,7 @@ for path in /usr/bin/zelvano /usr/bin/zelvano-convert \
     /usr/share/metainfo/org.example.Zelvano.metainfo.xml \
     /usr/share/icons/hicolor/16x16/apps/org.example.Zelvano.png \
     /usr/share/icons/hicolor/256x256/apps/org.example.Zelvano.png \
-    /usr/share/man/man1/zelvano.1 /usr/share/man/man1/zelvano-convert.1 \
+    /usr/share/man/man1/zelvano.1.gz /usr/share/man/man1/zelvano-convert.1.gz \
     /usr/share/bash-completion/completions/zelvano-convert \
     /usr/share/doc/zelvano/copyright /usr/share/doc/zelvano/changelog.gz; do
     grep -qx "$path" "$out/files" || { echo "missing: $path"; fail=1; }
