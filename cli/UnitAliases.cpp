@@ -106,12 +106,19 @@ std::vector<std::string_view> split(std::string_view list) {
 
 } // namespace
 
-UnitAliases unitAliases(Category category, int unit) {
+const UnitAliases& unitAliases(Category category, int unit) {
+    // Split once: batch lookups ask for every unit of a category on each line.
+    static const std::vector<UnitAliases> split_ = [] {
+        std::vector<UnitAliases> all;
+        for (const AliasRow& row : kAliases)
+            all.push_back({split(row.symbols), split(row.names)});
+        return all;
+    }();
+    static const UnitAliases none;
     const auto row = std::ranges::find_if(
         kAliases, [&](const AliasRow& r) { return r.category == category && r.unit == unit; });
-    if (row == std::end(kAliases))
-        return {};
-    return {split(row->symbols), split(row->names)};
+    return row == std::end(kAliases) ? none
+                                     : split_[static_cast<std::size_t>(row - std::begin(kAliases))];
 }
 
 } // namespace zelvano::cli

@@ -11,7 +11,7 @@ namespace {
 const NumberSettings kPoint{".", ""};
 
 std::string joinedAliases(Category category, int unit) {
-    const UnitAliases aliases = unitAliases(category, unit);
+    const UnitAliases& aliases = unitAliases(category, unit);
     std::string text;
     for (const auto* list : {&aliases.symbols, &aliases.names}) {
         for (const std::string_view alias : *list) {

@@ -23,7 +23,7 @@ QString folded(std::string_view text) {
 TEST(UnitAliases, EachFindsItsUnit) {
     for (const CategoryTable& table : categoryTables()) {
         for (const Unit& unit : table.units) {
-            const cli::UnitAliases aliases = cli::unitAliases(table.category, unit.index);
+            const cli::UnitAliases& aliases = cli::unitAliases(table.category, unit.index);
             for (const std::string_view symbol : aliases.symbols)
                 EXPECT_EQ(cli::findUnit(table, symbol), unit.index) << symbol;
             for (const std::string_view name : aliases.names) {
@@ -43,7 +43,7 @@ TEST(UnitAliases, NoneFitsTwoUnits) {
         std::map<std::string, int> symbols;
         std::map<QString, int> foldedNames;
         for (const Unit& unit : table.units) {
-            const cli::UnitAliases aliases = cli::unitAliases(table.category, unit.index);
+            const cli::UnitAliases& aliases = cli::unitAliases(table.category, unit.index);
             auto claimFolded = [&](std::string_view text) {
                 const auto [it, added] = foldedNames.emplace(folded(text), unit.index);
                 EXPECT_TRUE(added || it->second == unit.index)
