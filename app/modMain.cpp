@@ -7,6 +7,7 @@
 #include "QtToolkitServices.h"
 #include "QtTranslations.h"
 #include "RuntimeErrors.h"
+#include "StartOptions.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -15,17 +16,12 @@
 
 namespace zelvano::modMain {
 
-void prepareApplication(QApplication& app) {
+void prepareApplication(QApplication&) {
 #ifndef Q_OS_WIN
     QApplication::setStyle(createLayoutStyle());
 #endif
     QApplication::setFont(windowFont());
-    app.setApplicationName(QStringLiteral("Zelvano"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVANO_APP_ID));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(ZELVANO_VERSION_MAJOR)
-                                  .arg(ZELVANO_VERSION_MINOR)
-                                  .arg(ZELVANO_VERSION_REVISION));
+    identifyApplication();
 }
 
 std::unique_ptr<frmMain> start(ToolkitServices& services, const WindowFactory& create) {
@@ -62,7 +58,9 @@ std::unique_ptr<frmMain> start(ToolkitServices& services) {
 }
 
 int run(int argc, char** argv) {
+    answerInformationRequest(argc, argv);
     QApplication app(argc, argv);
+    processCommandLine(app);
     prepareApplication(app);
     installQtTranslations(app);
     QtToolkitServices services;

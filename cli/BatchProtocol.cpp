@@ -1,6 +1,7 @@
 #include "BatchProtocol.h"
 
 #include "NameLookup.h"
+#include "Wording.h"
 
 #include <array>
 #include <charconv>
@@ -31,8 +32,10 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
         start = tab + 1;
     }
     if (++count != kFieldCount) {
-        answerUsage(out, "ожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, КОЛИЧЕСТВО; "
-                         "получено " +
+        answerUsage(out, std::string(say("4 fields separated by tabs expected: CATEGORY, FROM, TO, "
+                                         "QUANTITY; got ",
+                                         "ожидается 4 поля через табуляцию: КАТЕГОРИЯ, ИЗ, В, "
+                                         "КОЛИЧЕСТВО; получено ")) +
                              std::to_string(count));
         return;
     }
@@ -73,7 +76,8 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
 }
 
 void answerOverlongLine(std::string& out, std::size_t limit) {
-    answerUsage(out, "строка длиннее " + std::to_string(limit) + " байт");
+    answerUsage(out, std::string(say("line longer than ", "строка длиннее ")) +
+                         std::to_string(limit) + std::string(say(" bytes", " байт")));
 }
 
 } // namespace zelvano::cli

@@ -2,6 +2,7 @@
 
 #include "EchoText.h"
 #include "LocaleNumbers.h"
+#include "Wording.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -44,7 +45,8 @@ std::optional<NumberSettings> localeSettings(std::optional<std::string_view> nam
         if (known(locale, parts))
             return numberSettings(locale);
     }
-    error = "неизвестная локаль \"" + escapedForEcho(*name) + '"';
+    error = std::string(say("unknown locale \"", "неизвестная локаль \"")) + escapedForEcho(*name) +
+            '"';
     return std::nullopt;
 }
 

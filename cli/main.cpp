@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "LocaleOption.h"
 #include "NameLookup.h"
+#include "UnitList.h"
+#include "Wording.h"
 
 #include <unistd.h>
 
@@ -25,8 +27,9 @@ void print(std::FILE* stream, std::string_view text) {
 }
 
 int usageError(std::string_view message) {
-    print(stderr, std::string(kProgram) + ": " + std::string(message) +
-                      "\nПодробнее: " + std::string(kProgram) + " --help\n");
+    print(stderr, std::string(kProgram) + ": " + std::string(message) + '\n' +
+                      std::string(say("More: ", "Подробнее: ")) + std::string(kProgram) +
+                      " --help\n");
     return Exit::Usage;
 }
 
@@ -37,11 +40,7 @@ int inputOutputError() {
 }
 
 int listCategories() {
-    std::string text;
-    for (const CategoryTable& table : categoryTables())
-        text += commandName(table) + '\t' + std::string(table.name) + '\t' +
-                std::to_string(table.units.size()) + '\n';
-    print(stdout, text);
+    print(stdout, categoryList());
     return Exit::Ok;
 }
 
@@ -49,12 +48,20 @@ int listUnits(std::string_view categoryName) {
     const auto category = findCategory(categoryName);
     if (!category)
         return usageError(unknownCategoryMessage(categoryName));
-    std::string text;
-    for (const Unit& unit : categoryTable(*category).units)
-        text += std::to_string(unit.index) + '\t' + std::string(unit.caption) + '\t' +
-                std::to_string(unit.row) + '\n';
-    print(stdout, text);
+    print(stdout, unitList(categoryTable(*category)));
     return Exit::Ok;
+}
+
+// Said after "not a number": the separator that the quantity was read with.
+std::string numberFormatHint(const NumberSettings& settings) {
+    const std::string& point = settings.decimalSeparator;
+    return std::string(kProgram) + ": " +
+           std::string(say("a number here has \"", "число здесь пишется с \"")) + point +
+           std::string(say("\" as its decimal separator, as in -1",
+                           "\" в качестве десятичного разделителя, например -1")) +
+           point +
+           std::string(say("5E-3; --locale chooses another format\n",
+                           "5E-3; другой формат задаёт --locale\n"));
 }
 
 int convertOne(const CommandLine& line, const NumberSettings& settings) {
@@ -78,6 +85,8 @@ int convertOne(const CommandLine& line, const NumberSettings& settings) {
     if (!result.ok()) {
         print(stderr, "Произошла ошибка № " + std::to_string(result.error) + '\n' +
                           result.description + '\n');
+        if (result.error == RuntimeError::TypeMismatch)
+            print(stderr, numberFormatHint(settings));
         return Exit::ConversionError;
     }
     print(stdout, result.text + '\n');
@@ -102,7 +111,7 @@ int main(int argc, char** argv) {
         print(stdout, helpText());
         break;
     case Mode::Version:
-        print(stdout, std::string(kProgram) + ' ' + ZELVANO_VERSION + '\n');
+        print(stdout, std::string(kProgram) + ' ' + ZELVANO_VERSION_TEXT + '\n');
         break;
     case Mode::List:
         status = line.listCategory ? listUnits(*line.listCategory) : listCategories();

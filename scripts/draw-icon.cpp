@@ -1,6 +1,6 @@
 // Draws the program icon: a glossy round emblem with a silver-white outer disc,
 // a blue ring and a glossy black centre with a light reflection at its top.
-// Writes one PNG per size, a 256-colour 16-pixel PNG and an .ico holding all nine.
+// Writes one PNG per size, a 256-colour 16-pixel PNG and an .ico holding all ten.
 // Usage: draw-icon OUTPUT_FOLDER
 
 #include <QBuffer>
@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kSizes[] = {16, 24, 32, 48, 64, 72, 96, 128};
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 72, 96, 128, 256};
 constexpr int kOversample = 8; // drawn large and reduced, for clean edges at 16 pixels
 
 void drawDisc(QPainter& p, qreal radius, const QBrush& brush) {

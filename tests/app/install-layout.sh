@@ -18,7 +18,11 @@ need() {
 need bin/zelvano
 need share/applications/org.example.Zelvano.desktop
 need share/metainfo/org.example.Zelvano.metainfo.xml
-for size in 16 24 32 48 64 72 96 128; do
+need bin/zelvano-convert
+need share/man/man1/zelvano.1.gz
+need share/man/man1/zelvano-convert.1.gz
+need share/bash-completion/completions/zelvano-convert
+for size in 16 24 32 48 64 72 96 128 256; do
     need share/icons/hicolor/${size}x${size}/apps/org.example.Zelvano.png
 done
 

@@ -26,7 +26,8 @@ std::ostream& operator<<(std::ostream& os, const Invocation& i) {
     return os << i.name;
 }
 
-const std::string kUsage = "Подробнее: zelvano-convert --help\n";
+const std::string kUsage = "More: zelvano-convert --help\n";
+const std::map<std::string, std::string> kRussian{{"LC_ALL", "ru_RU.UTF-8"}};
 
 const Invocation kInvocations[] = {
     {"stem and unit numbers", {"length", "1", "2", "1"}, {}, 0, "39.3700787401575\n", ""},
@@ -74,31 +75,69 @@ const Invocation kInvocations[] = {
      {},
      64,
      "",
+     "unknown category \"lenght\"; valid are: length (Длина), weight (Вес)"},
+    {"unknown category in Russian",
+     {"lenght", "1", "2", "1"},
+     kRussian,
+     64,
+     "",
      "неизвестная категория \"lenght\"; допустимы: length (Длина), weight (Вес)"},
-    {"unknown unit number", {"length", "1", "19", "1"}, {}, 64, "", "18 \"Сантиметр\"\n"},
+    {"unknown unit number", {"length", "1", "19", "1"}, {}, 64, "", "18 \"Сантиметр\" and"},
     {"unknown caption",
      {"speed", "Узел [морской]", "1", "1"},
      {},
      64,
      "",
-     "неизвестная единица \"Узел [морской]\""},
-    {"names are checked before the quantity", {"length", "0", "2", ""}, {}, 64, "", kUsage},
-    {"too few operands", {"length", "1", "2"}, {}, 64, "", "получено 3"},
-    {"no arguments", {}, {}, 64, "", kUsage},
-    {"unknown option", {"--verbose", "length", "1", "2", "1"}, {}, 64, "", "--verbose"},
-    {"unknown locale",
-     {"--locale", "xx_YY", "length", "1", "2", "1"},
+     "unknown unit \"Узел [морской]\""},
+    {"name fitting several units",
+     {"length", "аршин", "1", "1"},
      {},
      64,
      "",
-     "неизвестная локаль \"xx_YY\""},
+     "\"аршин\" fits several units of length: 7 \"Аршин [русский]\", 12 \"Аршин [английский]\";"},
+    {"captions and aliases as people write them",
+     {"length", "mile", "м", "5"},
+     {},
+     0,
+     "8044.99999999999\n",
+     ""},
+    {"Russian caption in capitals", {"length", "МИЛЯ [МОРСКАЯ]", "m", "1"}, {}, 0, "1852\n", ""},
+    {"number error names the separator",
+     {"--locale", "ru_RU", "length", "m", "cm", "1.5"},
+     {},
+     1,
+     "",
+     "Type mismatch\nzelvano-convert: a number here has \",\" as its decimal separator"},
+    {"number error in Russian",
+     {"length", "m", "cm", "1.5"},
+     kRussian,
+     1,
+     "",
+     "Произошла ошибка № 13\nType mismatch\nzelvano-convert: число здесь пишется с \",\""},
+    {"version as the about panel names it",
+     {"--version"},
+     {},
+     0,
+     "zelvano-convert " ZELVANO_VERSION_TEXT "\n",
+     ""},
+    {"names are checked before the quantity", {"length", "0", "2", ""}, {}, 64, "", kUsage},
+    {"too few operands", {"length", "1", "2"}, {}, 64, "", "got 3"},
+    {"too few operands in Russian",
+     {"length", "1", "2"},
+     kRussian,
+     64,
+     "",
+     "получено 3\nПодробнее"},
+    {"no arguments", {}, {}, 64, "", kUsage},
+    {"unknown option", {"--verbose", "length", "1", "2", "1"}, {}, 64, "", "--verbose"},
+    {"unknown locale", {"--locale", "xx_YY", "length", "1", "2", "1"}, {}, 64, "", "\"xx_YY\""},
     {"locale without a name", {"--locale"}, {}, 64, "", "--locale"},
     {"locale name followed by words",
      {"--locale", "ru_RU garbage", "length", "1", "18", "1,5"},
      {},
      64,
      "",
-     "неизвестная локаль \"ru_RU garbage\""},
+     "unknown locale \"ru_RU garbage\""},
     {"territory the language does not have",
      {"--locale", "ru_XX", "length", "1", "18", "1,5"},
      {},
@@ -112,7 +151,7 @@ const Invocation kInvocations[] = {
      {},
      64,
      "",
-     "неизвестная локаль \"ru\\xFF\\x1B[2J\"\n"},
+     "unknown locale \"ru\\xFF\\x1B[2J\"\n"},
     {"locale with dash and codeset",
      {"--locale", "ru-RU.UTF-8", "length", "1", "18", "1,5"},
      {},
@@ -130,11 +169,13 @@ const Invocation kInvocations[] = {
      "temperature\tТемпература\t5\nspeed\tСкорость\t8\ninformation\tИнформация\t6\n"
      "radioactivity\tРадиоактивность\t3\n",
      ""},
-    {"list units with rows",
+    {"list units with rows, aliases and factors",
      {"--list", "radioactivity"},
      {},
      0,
-     "1\tКюри\t1\n2\tБеккерель\t2\n3\tРезерфорд\t3\n",
+     "1\tКюри\t1\tCi, Ки, curie, curies\t1\t1\n"
+     "2\tБеккерель\t2\tBq, Бк, becquerel, becquerels\t37037037040\t2.699999999784E-11\n"
+     "3\tРезерфорд\t3\tRd, rutherford, rutherfords\t37000\t2.7027027027027E-05\n",
      ""},
     {"list unknown category", {"--list", "mass"}, {}, 64, "", "\"mass\""},
 };
@@ -154,12 +195,16 @@ TEST_P(CommandLineCase, PrintsAndExits) {
 
 INSTANTIATE_TEST_SUITE_P(Invocations, CommandLineCase, testing::ValuesIn(kInvocations));
 
-TEST(CommandLineHelp, ListsEveryOptionOnStdout) {
-    const ProcessResult r = runProcess(kProgram, {"--help"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.err, "");
-    for (const char* option : {"--list", "--locale", "--batch", "--version", "--help"})
-        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+TEST(CommandLineHelp, ListsEveryOptionOnStdoutInTheUsersLanguage) {
+    for (const auto& [env, heading] : {std::pair{std::map<std::string, std::string>{}, "Usage:"},
+                                       std::pair{kRussian, "Использование:"}}) {
+        const ProcessResult r = runProcess(kProgram, {"--help"}, {}, env);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_TRUE(r.out.starts_with(heading)) << r.out;
+        for (const char* option : {"--list", "--locale", "--batch", "--version", "--help"})
+            EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
 }
 
 struct FullOutput {

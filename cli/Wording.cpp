@@ -1,0 +1,12 @@
+#include "Wording.h"
+
+#include "MessageLanguage.h"
+
+namespace zelvano::cli {
+
+std::string_view say(std::string_view english, std::string_view russian) {
+    static const bool russian_ = russianMessages();
+    return russian_ ? russian : english;
+}
+
+} // namespace zelvano::cli

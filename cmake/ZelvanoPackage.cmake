@@ -1,0 +1,34 @@
+# The Debian package: `cpack -G DEB` in the build folder writes
+# zelvano_<version>_<arch>.deb with everything `cmake --install` lays out,
+# under /usr, binaries stripped.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zelvano)
+set(CPACK_PACKAGE_VERSION ${ZELVANO_PACKAGE_VERSION})
+set(CPACK_PACKAGE_VENDOR ${ZELVANO_DEVELOPERS})
+set(CPACK_PACKAGE_CONTACT "${ZELVANO_DEVELOPERS} <${ZELVANO_MAIL_ADDRESS}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${ZELVANO_HOME_PAGE})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "converter of physical quantities with old Russian units
+Zelvano converts a quantity from one unit to another within eight
+categories: length, weight, volume, area, temperature, speed, information
+size and radioactivity. Besides the metric units it knows many old Russian,
+English and American measures, each with the program's own fixed factor, so
+the same quantity always gives the same digits. The window is in Russian.
+.
+zelvano-convert gives the same results on the command line, one at a time
+or as a batch for other programs.")
+# The libraries come from the binaries; the window also needs its font (a
+# Tahoma-compatible face with Cyrillic) and Qt's Russian texts, which no
+# binary links to. The help actions open documents through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
