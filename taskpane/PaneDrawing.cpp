@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -119,6 +120,12 @@ void drawCutCornerOutline(QPainter& p, const QRect& r, const QColor& colour) {
     p.fillRect(QRect(r.left() + 1, r.bottom(), r.width() - 2, 1), colour);
     p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour);
     p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+}
+
+void shareTextResolution(QImage& image, const QWidget& widget) {
+    constexpr double kMetresPerInch = 0.0254;
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / kMetresPerInch));
 }
 
 void drawPicture(QPainter& p, const QRect& target, const QImage& picture) {

@@ -230,16 +230,9 @@ void torkExplorerBarCtl::updateMnemonic(const QString& oldText, const QString& n
 }
 
 void torkExplorerBarCtl::syncScrollBar() {
-    if (state_.scrollBarVisible) {
-        const int w = renderer_->scrollBarWidth();
-        vScroll_->setGeometry(width() - w, 0, w, height());
-        vScroll_->setPageStep(std::max(1, height()));
-        vScroll_->setRange(0, std::max(0, state_.contentHeight - height()));
+    renderer_->placeScrollBar(*vScroll_);
+    if (state_.scrollBarVisible)
         vScroll_->raise();
-    } else {
-        vScroll_->setRange(0, 0);
-    }
-    vScroll_->setVisible(state_.scrollBarVisible);
     state_.scrollValue = vScroll_->value();
 }
 
