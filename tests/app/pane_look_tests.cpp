@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 #include "paint_harness.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QRawFont>
 
@@ -42,6 +43,12 @@ TEST_F(PaneLookTest, TitlesUseTheBoldFace) {
     QFont title = window->taskPane()->font();
     title.setBold(true);
     EXPECT_EQ(QRawFont::fromFont(title).styleName(), QStringLiteral("Bold"));
+}
+
+TEST_F(PaneLookTest, ThePaneIsNamedForScreenReaders) {
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window->taskPane());
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Навигация"));
 }
 
 struct RenderCase {
