@@ -37,14 +37,6 @@ protected:
     }
 };
 
-TEST_F(PaneLookTest, TitlesUseTheBoldFace) {
-    if (!boldFaceInstalled())
-        GTEST_SKIP() << "fonts-wine is not installed";
-    QFont title = window->taskPane()->font();
-    title.setBold(true);
-    EXPECT_EQ(QRawFont::fromFont(title).styleName(), QStringLiteral("Bold"));
-}
-
 TEST_F(PaneLookTest, ThePaneIsNamedForScreenReaders) {
     QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window->taskPane());
     ASSERT_NE(pane, nullptr);
