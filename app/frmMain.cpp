@@ -87,6 +87,7 @@ frmMain::~frmMain() {
 torkExplorerBarCtl* frmMain::createTaskPane() {
     auto* pane = new torkExplorerBarCtl(this);
     pane->setObjectName(QStringLiteral("torkExplorerBarCtl"));
+    pane->setAccessibleName(QStringLiteral("Навигация"));
     pane->setGeometry(toPixels(WindowLayout::TaskPane));
     pane->readProperties(storedPaneSettings());
     connect(pane, &torkExplorerBarCtl::ItemClick, this, &frmMain::torkExplorerBarCtl_ItemClick);

@@ -1,17 +1,19 @@
 // Renders the task pane into PNG files in its three looks (themed, emulated,
-// classic) for two contents: the main window's pane and a showcase of every
-// kind of bar and item, plus the search style. Drives the renderer directly,
-// and the control itself for the main window's pane.
+// classic) for several contents: the main window's pane, a showcase of every
+// kind of bar and item, the search style and a pane that scrolls. Fonts and
+// style are set up by the program's own start-up code, the scroll bar is the
+// real one, and the control-* pictures are the main window's pane itself.
 // Usage: render-pane OUTPUT_FOLDER   (QT_SCALE_FACTOR=2 gives the 2x pictures)
 
-#include "PaneRenderer.h"
-#include "paint_fixtures.h"
+#include "AppFont.h"
+#include "RecordingServices.h"
+#include "frmMain.h"
+#include "modMain.h"
+#include "paint_harness.h"
 #include "torkExplorerBarCtl.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
-#include <QStyle>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -22,83 +24,44 @@ namespace {
 
 bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
                const std::function<void(PaneState&)>& fill) {
-    const std::unique_ptr<QStyle> classic(look == pane::PaneLook::Classic
-                                              ? QStyleFactory::create(QStringLiteral("Windows"))
-                                              : nullptr);
-    QWidget widget;
-    widget.setFont(paintfix::windowFont());
-    if (classic)
-        widget.setStyle(classic.get());
-    widget.resize(size);
-    PaneState state;
-    fill(state);
-    state.UseExplorerStyle = look != pane::PaneLook::Emulated;
-    state.Style = style;
+    paintfix::Harness h(size);
+    h.widget.setFont(zelvano::windowFont());
+    if (look == pane::PaneLook::Classic)
+        h.useClassicStyle();
+    fill(h.state);
+    h.state.UseExplorerStyle = look != pane::PaneLook::Emulated;
+    h.state.Style = style;
     if (look == pane::PaneLook::Emulated) {
-        state.BackColorStart = kDefaultColor; // the gradient of the look, not the stored black
-        state.BackColorEnd = kDefaultColor;
+        h.state.BackColorStart = kDefaultColor; // the gradient of the look, not the stored black
+        h.state.BackColorEnd = kDefaultColor;
     }
-    PaneRenderer renderer(&widget, state);
-    renderer.reloadResources();
-    for (auto& bar : state.bars)
-        renderer.recolourWatermark(*bar);
-    renderer.measureAll();
-    renderer.layout();
-    renderer.measureAll();
-    renderer.layout();
-    renderer.render();
-    if (renderer.look() != look) {
+    h.renderer.reloadResources();
+    for (auto& bar : h.state.bars)
+        h.renderer.recolourWatermark(*bar);
+    h.refresh();
+    if (h.renderer.look() != look) {
         std::fprintf(stderr, "render-pane: %s: look fell back\n", qPrintable(path));
         return false;
     }
-    const qreal dpr = widget.devicePixelRatioF();
-    QImage out(size * dpr, QImage::Format_ARGB32_Premultiplied);
-    out.setDevicePixelRatio(dpr);
-    out.fill(Qt::white);
-    QPainter p(&out);
-    renderer.paint(p, QRect(QPoint(), size));
-    if (state.scrollBarVisible) // where the control puts its scroll bar
-        p.fillRect(QRect(size.width() - renderer.scrollBarWidth(), 0, renderer.scrollBarWidth(),
-                         size.height()),
-                   QColor(200, 200, 200));
-    p.end();
-    return out.save(path);
+    return h.windowShot().save(path);
 }
 
-// The control itself, filled through its object model as the main window
-// fills it, and grabbed as the window would show it.
+// The main window's pane, as the running program shows it.
 bool renderControl(const QString& path, bool classic) {
+    zelvano::RecordingServices services;
+    zelvano::frmMain window(services);
     const std::unique_ptr<QStyle> style(classic ? QStyleFactory::create(QStringLiteral("Windows"))
                                                 : nullptr);
-    torkExplorerBarCtl ctl;
-    ctl.setFont(paintfix::windowFont());
     if (style)
-        ctl.QWidget::setStyle(style.get());
-    ctl.resize(233, 401);
-    ctl.setBackColorStart(0);
-    ctl.setBackColorEnd(0);
-    ctl.setRedraw(false);
-    ctl.setUseExplorerStyle(true);
-    cExplorerBar convert = ctl.Bars().Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область"));
-    convert.setIsSpecial(true);
-    int n = 0;
-    for (const char16_t* text : {u"Длина", u"Вес", u"Объём", u"Площадь", u"Радиоактивность",
-                                 u"Температура", u"Скорость", u"Информация"})
-        convert.Items().Add({}, QStringLiteral("CN:%1").arg(++n), QString::fromUtf16(text));
-    cExplorerBar help = ctl.Bars().Add({}, QStringLiteral("HELP"), QStringLiteral("Справка"));
-    n = 0;
-    for (const char16_t* text : {u"Лицензионное соглашение", u"Посетить домашнюю страничку",
-                                 u"Написать письмо автору", u"Информация о программе"})
-        help.Items().Add({}, QStringLiteral("HELP:%1").arg(++n), QString::fromUtf16(text));
-    ctl.setRedraw(true);
-    convert.setTitle(QStringLiteral("Область: Длина"));
-    return ctl.grab().save(path);
+        window.taskPane()->QWidget::setStyle(style.get());
+    return window.taskPane()->grab().save(path);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    zelvano::modMain::prepareApplication(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render-pane OUTPUT_FOLDER\n");
         return 2;

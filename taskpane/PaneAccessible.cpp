@@ -120,7 +120,8 @@ public:
         const pcExplorerBar& b = *bar();
         st.invisible = !pane_->isVisible() || !shown();
         st.offscreen = !st.invisible && rect().isEmpty();
-        st.focusable = clickable() && (element_.isTitle() ? b.CanExpand : true);
+        // An item of a collapsed bar cannot take the focus mark.
+        st.focusable = !st.invisible && clickable() && (element_.isTitle() ? b.CanExpand : true);
         st.focused = pane_->state_.hasFocus && pane_->input_->focusMark() == element_;
         if (element_.isTitle()) {
             st.expandable = b.CanExpand;
@@ -255,6 +256,15 @@ std::vector<QAccessibleInterface*> PaneAccessible::children() const {
         if (QAccessibleInterface* bar = widgetInterface(p.vScroll_))
             out.push_back(bar);
     return out;
+}
+
+QString PaneAccessible::text(QAccessible::Text t) const {
+    // The host names the pane (accessibleName); else its window title.
+    if (t == QAccessible::Name) {
+        const QWidget& w = *widget();
+        return w.accessibleName().isEmpty() ? w.windowTitle() : w.accessibleName();
+    }
+    return QAccessibleWidget::text(t);
 }
 
 int PaneAccessible::childCount() const {

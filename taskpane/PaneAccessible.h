@@ -34,6 +34,7 @@ public:
     using EventSink = void (*)(QAccessibleEvent* event);
     static void setEventSink(EventSink sink);
 
+    QString text(QAccessible::Text t) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

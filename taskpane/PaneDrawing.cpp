@@ -5,6 +5,9 @@
 #include <QBrush>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -24,6 +27,13 @@ constexpr QPoint kChevronPixels[] = {
     {6, 4}, {7, 5}, {8, 6}, {9, 5}, {10, 4},                   // (6,4)-(8,6)-(11,3)
 };
 constexpr int kChevronRepeat = 4;
+// The same chevron as an outline (its pixels' upper and lower edges), for
+// screens of higher density: drawn smoothly instead of as enlarged pixels.
+constexpr QPointF kChevronOutline[] = {{5, 4},  {6.5, 4},  {8.5, 6}, {10.5, 4},
+                                       {12, 4}, {12, 4.5}, {8.5, 8}, {5, 4.5}};
+// The emulated strip's rounded top corners: the circle that the 1x steps
+// (2 pixels in on the first row, 1 on the second) stand for.
+constexpr int kCornerRadius = 3;
 
 } // namespace
 
@@ -63,6 +73,22 @@ void drawGradientStrip(QPainter& p, const QRect& strip, const QColor& start, con
     g.setColorAt(1, end);
     const QBrush brush = gradientEnd > strip.left() ? QBrush(g) : QBrush(end);
     const int x = strip.left(), w = strip.width(), y = strip.top();
+    if (painterRatio(p) > 1 && w > 2 * kCornerRadius && strip.height() > kCornerRadius) {
+        // At higher density the corners are real curves, not the 1x steps.
+        QPainterPath outline;
+        const QRectF r(strip);
+        const qreal d = 2 * kCornerRadius;
+        outline.moveTo(r.left(), r.bottom() + 1);
+        outline.arcTo(QRectF(r.left(), r.top(), d, d), 180, -90);
+        outline.arcTo(QRectF(r.right() + 1 - d, r.top(), d, d), 90, -90);
+        outline.lineTo(r.right() + 1, r.bottom() + 1);
+        outline.closeSubpath();
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(outline, brush);
+        p.restore();
+        return;
+    }
     p.fillRect(QRect(x + 2, y, w - 4, 1), brush);
     p.fillRect(QRect(x + 1, y + 1, w - 2, 1), brush);
     p.fillRect(QRect(x, y + 2, w, strip.height() - 2), brush);
@@ -72,7 +98,24 @@ void drawClassicGlyph(QPainter& p, const QRect& strip, bool expanded, bool hot, 
                       const QColor& light, const QColor& shadow) {
     const int right = strip.right() + 1;
     const QRect box(right - 22, strip.top() + (strip.height() - 16) / 2, 17, 16);
-    for (int copy = 0; copy < 2; ++copy) {
+    if (painterRatio(p) > 1) {
+        // Smooth chevrons covering the 1x pixels' area.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        for (int copy = 0; copy < 2; ++copy) {
+            QPolygonF chevron;
+            for (const QPointF& pt : kChevronOutline) {
+                const qreal y = pt.y() + copy * kChevronRepeat;
+                chevron << QPointF(box.left() + pt.x(),
+                                   box.top() + (expanded ? box.height() - y : y));
+            }
+            p.drawPolygon(chevron);
+        }
+        p.restore();
+    }
+    for (int copy = 0; copy < 2 && painterRatio(p) <= 1; ++copy) {
         for (const QPoint& pt : kChevronPixels) {
             const int y = pt.y() + copy * kChevronRepeat;
             // Expanded: mirrored top to bottom within the box.
@@ -119,6 +162,12 @@ void drawCutCornerOutline(QPainter& p, const QRect& r, const QColor& colour) {
     p.fillRect(QRect(r.left() + 1, r.bottom(), r.width() - 2, 1), colour);
     p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour);
     p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+}
+
+void shareTextResolution(QImage& image, const QWidget& widget) {
+    constexpr double kMetresPerInch = 0.0254;
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / kMetresPerInch));
 }
 
 void drawPicture(QPainter& p, const QRect& target, const QImage& picture) {

@@ -10,6 +10,7 @@
 
 class QPainter;
 class QImage;
+class QWidget;
 
 namespace pane {
 
@@ -38,6 +39,10 @@ void drawFocusMark(QPainter& p, const QRect& rect, const QColor& colour);
 
 // One-pixel outline with cut corners (search style).
 void drawCutCornerOutline(QPainter& p, const QRect& rect, const QColor& colour);
+
+// Gives an off-screen image the widget's dots per inch, so that a font sized
+// in points is as large on it as on the widget where it is measured.
+void shareTextResolution(QImage& image, const QWidget& widget);
 
 // A picture drawn at its device-independent size.
 void drawPicture(QPainter& p, const QRect& target, const QImage& picture);

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -17,20 +18,8 @@ static void initCursorResources() {
 
 namespace {
 
-constexpr QPoint kHandHotSpot(7, 0); // tip of the index finger
+constexpr QPoint kHandHotSpot(7, 0); // tip of the index finger, at 1x
 constexpr int kHandSize = 32;
-
-// The program's "HAND" cursor at the screen's pixel density; the system's
-// pointing hand if the picture is missing.
-QCursor loadHandCursor() {
-    initCursorResources();
-    const QIcon icon(QStringLiteral(":/cursors/hand.png"));
-    const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
-    const QPixmap picture = icon.pixmap(QSize(kHandSize, kHandSize), dpr);
-    if (picture.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, kHandHotSpot.x(), kHandHotSpot.y());
-}
 
 bool isClickableLink(const pcExplorerBarItem& item) {
     return item.ItemType == ItemKindLink && item.CanClick;
@@ -40,8 +29,24 @@ bool isClickableLink(const pcExplorerBarItem& item) {
 
 PaneInput::PaneInput(torkExplorerBarCtl& pane)
     : pane_(pane)
-    , cursorSource_([] { return QCursor::pos(); })
-    , hand_(loadHandCursor()) {}
+    , cursorSource_([] { return QCursor::pos(); }) {}
+
+QCursor PaneInput::handCursor(qreal devicePixelRatio) {
+    initCursorResources();
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    // Both densities added by hand: QIcon looks for the @2x file only when
+    // the application already runs at 2x.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/cursors/hand.png"));
+    icon.addFile(QStringLiteral(":/cursors/hand@2x.png"));
+    const QPixmap picture = icon.pixmap(QSize(kHandSize, kHandSize), dpr);
+    if (picture.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    // The hot spot counts the picture's own pixels: at 2x the fingertip
+    // lies twice as far from the corner.
+    const qreal scale = picture.devicePixelRatio();
+    return QCursor(picture, qRound(kHandHotSpot.x() * scale), qRound(kHandHotSpot.y() * scale));
+}
 
 QRect PaneInput::clientRect() const {
     const int bar = pane_.state_.scrollBarVisible ? pane_.renderer_->scrollBarWidth() : 0;
@@ -89,7 +94,14 @@ QRect PaneInput::coolAllBut(PaneElement keep) {
 }
 
 void PaneInput::showPointer(bool hand) {
-    if (hand == handShown_)
+    // The pane may have moved to a screen of another pixel density.
+    const qreal dpr = pane_.devicePixelRatioF();
+    const bool stale = hand && dpr != handRatio_;
+    if (stale) {
+        hand_ = handCursor(dpr);
+        handRatio_ = dpr;
+    }
+    if (hand == handShown_ && !stale)
         return;
     handShown_ = hand;
     if (hand)
@@ -99,14 +111,58 @@ void PaneInput::showPointer(bool hand) {
 }
 
 void PaneInput::showTip(const QString& tip) {
-    if (pane_.toolTip() != tip)
-        pane_.setToolTip(tip);
+    const QString old = pane_.toolTip();
+    if (old == tip)
+        return;
+    pane_.setToolTip(tip);
+    // An empty tooltip text does not take down a tip already shown.
+    if (!old.isEmpty() && QToolTip::isVisible() && QToolTip::text() == old)
+        QToolTip::hideText();
+}
+
+QString PaneInput::tipAt(QPoint client, QRect* area) const {
+    const PaneElement hit = hitTest(client);
+    const pcExplorerBar* bar = pane_.model_.findBar(hit.barId);
+    if (hit.isNone() || !bar)
+        return {};
+    const PaneRenderer& r = *pane_.renderer_;
+    if (hit.isItem()) {
+        const pcExplorerBarItem* item = pane_.model_.findItem(hit.itemId);
+        if (!item)
+            return {};
+        if (area)
+            *area = r.itemRect(*bar, *item);
+        return item->ToolTipText;
+    }
+    if (area)
+        *area = r.titleRect(*bar);
+    return bar->ToolTipText;
 }
 
 void PaneInput::mouseMove(QPoint client, Qt::MouseButtons buttons) {
     // With a button held the pressed element keeps its look until release.
     if (buttons != Qt::NoButton)
         return;
+    track(client, true);
+}
+
+void PaneInput::contentMoved(QPoint client, Qt::MouseButtons buttons) {
+    if (buttons == Qt::NoButton && clientRect().contains(client))
+        track(client, true);
+}
+
+void PaneInput::pointerLeft() {
+    PaneState& s = pane_.state_;
+    const QRect dirty = coolAllBut({});
+    if (!dirty.isEmpty())
+        pane_.update(dirty);
+    showTip({});
+    pane_.hoverTimer_.setInterval(0);
+    showPointer(false);
+    s.hoverBarID = s.hoverItemID = 0;
+}
+
+void PaneInput::track(QPoint client, bool raiseHighlight) {
     PaneState& s = pane_.state_;
     const PaneElement hit = hitTest(client);
     QRect dirty = coolAllBut(hit);
@@ -140,7 +196,8 @@ void PaneInput::mouseMove(QPoint client, Qt::MouseButtons buttons) {
     }
     if (!dirty.isEmpty())
         pane_.update(dirty);
-    pane_.raiseHighlight(s.hoverBarID, s.hoverItemID);
+    if (raiseHighlight)
+        pane_.raiseHighlight(s.hoverBarID, s.hoverItemID);
 }
 
 void PaneInput::hoverTick() {
@@ -202,9 +259,21 @@ void PaneInput::mousePress(QPoint client, Qt::MouseButton button) {
         emit pane_.BarRightClick(cExplorerBar(window, bar->ID));
 }
 
-void PaneInput::mouseRelease(QPoint client, Qt::MouseButton button) {
-    if (button != Qt::LeftButton)
+void PaneInput::mouseRelease(QPoint client, Qt::MouseButton button, Qt::MouseButtons stillDown) {
+    const QPointer<torkExplorerBarCtl> alive(&pane_);
+    if (button == Qt::LeftButton)
+        releaseLeft(client);
+    // The press stopped hot-tracking; whatever is under the pointer now (the
+    // click may have moved or removed elements) is hot, nothing else.
+    if (!alive || stillDown != Qt::NoButton)
         return;
+    if (clientRect().contains(client))
+        track(client, true);
+    else
+        pointerLeft();
+}
+
+void PaneInput::releaseLeft(QPoint client) {
     const PaneElement hit = hitTest(client);
     bool clickIt = false;
     if (hit.isItem()) {
@@ -222,8 +291,12 @@ void PaneInput::mouseRelease(QPoint client, Qt::MouseButton button) {
             bar->MouseDown = false;
             dirty |= redraw(*bar, nullptr);
         }
-        for (auto& item : bar->items)
-            item->MouseDown = false;
+        for (auto& item : bar->items) {
+            if (item->MouseDown) {
+                item->MouseDown = false;
+                dirty |= redraw(*bar, item.get());
+            }
+        }
     }
     if (!dirty.isEmpty())
         pane_.update(dirty);

@@ -32,8 +32,14 @@ public:
 
     void mouseMove(QPoint client, Qt::MouseButtons buttons);
     void mousePress(QPoint client, Qt::MouseButton button);
-    void mouseRelease(QPoint client, Qt::MouseButton button);
+    void mouseRelease(QPoint client, Qt::MouseButton button, Qt::MouseButtons stillDown);
+    // The pointer left the pane's window: nothing stays hot, no tip stays up.
+    void pointerLeft();
+    // The content moved under a pointer that stayed where it was (wheel).
+    void contentMoved(QPoint client, Qt::MouseButtons buttons);
     void hoverTick();
+    // The tip of the element under a point: empty for none (tooltip events).
+    QString tipAt(QPoint client, QRect* area) const;
     // Where the hover timer reads the pointer's screen position.
     void setCursorSource(std::function<QPoint()> source);
 
@@ -42,6 +48,10 @@ public:
     void clickItem(std::int32_t itemId);
     // Alt+key: the first bar, else the first clickable item, with that mnemonic.
     void clickMnemonic(QChar key);
+
+    // The program's hand cursor for a device pixel ratio: the picture at
+    // that density, its hot spot on the fingertip in the picture's pixels.
+    static QCursor handCursor(qreal devicePixelRatio);
 
     PaneElement focusMark() const;
     // Moves the mark (none clears it); the caller repaints.
@@ -52,11 +62,16 @@ private:
     // the window area to update.
     QRect coolAllBut(PaneElement keep);
     QRect redraw(pcExplorerBar& bar, pcExplorerBarItem* item);
+    // Left button: clicks the element pressed and released on, releases all.
+    void releaseLeft(QPoint client);
+    // Hot-tracking for the pointer at `client` (no button held).
+    void track(QPoint client, bool raiseHighlight);
     void showPointer(bool hand);
     void showTip(const QString& tip);
 
     torkExplorerBarCtl& pane_;
     std::function<QPoint()> cursorSource_;
     QCursor hand_;
+    qreal handRatio_ = 0; // the device pixel ratio hand_ was made for
     bool handShown_ = false;
 };

@@ -65,15 +65,29 @@ int PanePainter::itemHeight(const pcExplorerBarItem& item) const {
     return s_.scrollBarVisible ? item.HeightWithScroll : item.HeightWithoutScroll;
 }
 
+QFont PanePainter::paneFont(const std::optional<QFont>& own) const {
+    // Every attribute is marked as set: a painter on the back buffer fills
+    // unset ones from the application font, not from the pane's, and text
+    // would be drawn in another font than it was measured in.
+    QFont f = own ? own->resolve(pane_->font()) : pane_->font();
+    f.setResolveMask(QFont::AllPropertiesResolved);
+    return f;
+}
+
+QFontMetrics PanePainter::metrics(const QFont& font) const {
+    // At the pane's own resolution, which the back buffer shares.
+    return QFontMetrics(font, pane_);
+}
+
 QFont PanePainter::titleFont() const {
     // Titles always use the bold default font; a bar's TitleFont is stored only.
-    QFont f = pane_->font();
+    QFont f = paneFont();
     f.setBold(true);
     return f;
 }
 
 QFont PanePainter::itemFont(const pcExplorerBarItem& item, bool hot) const {
-    QFont f = item.Font.value_or(pane_->font());
+    QFont f = paneFont(item.Font);
     if (item.Bold)
         f.setBold(true);
     if (hot)
@@ -114,7 +128,7 @@ int PanePainter::itemTextWidth(const pcExplorerBarItem& item, int cw) const {
 }
 
 void PanePainter::measureTitle(pcExplorerBar& bar, int paneWidth, int scrollBarWidth) const {
-    const QFontMetrics fm(titleFont());
+    const QFontMetrics fm = metrics(titleFont());
     const int lineHeight = fm.height();
     const bool search = s_.Style == PaneStyleSearch;
     const int icon = titleIconSize(bar);
@@ -127,7 +141,9 @@ void PanePainter::measureTitle(pcExplorerBar& bar, int paneWidth, int scrollBarW
             textHeight = wrappedHeight(fm, titleTextRect(bar, cw).width(), text);
             height = textHeight + kTitleTextAllowance;
         } else if (res_.look == PaneLook::Themed) {
-            height = res_.glyphs[ThemeLibrary::kSpecialStrip].size().height();
+            // The strip picture's height, unless a larger font needs more.
+            height = std::max(res_.glyphs[ThemeLibrary::kSpecialStrip].size().height(),
+                              textHeight + kTitleTextAllowance);
         } else {
             height = textHeight + kTitleTextAllowance;
         }
@@ -155,7 +171,7 @@ void PanePainter::measureItem(pcExplorerBarItem& item, int paneWidth, int scroll
         item.HeightWithScroll = item.HeightWithoutScroll = height;
         return;
     }
-    const QFontMetrics fm(itemFont(item, false));
+    const QFontMetrics fm = metrics(itemFont(item, false));
     const int icon = iconSizeOf(item);
     const auto measure = [&](int cw) {
         return std::max(wrappedHeight(fm, itemTextWidth(item, cw), item.Text), icon) +
@@ -315,6 +331,7 @@ void PanePainter::paintBar(QPainter& p, const pcExplorerBar& bar, const QRect& c
         if (layer_.isNull())
             return;
         layer_.setDevicePixelRatio(dpr);
+        shareTextResolution(layer_, *pane_);
     }
     layer_.fill(Qt::transparent);
     {
@@ -382,7 +399,7 @@ void PanePainter::paintTitle(QPainter& p, const pcExplorerBar& bar, const QRect&
                    bar.Title);
     } else {
         const QString shown =
-            QFontMetrics(font).elidedText(bar.Title, Qt::ElideRight, textRect.width(), kTextFlags);
+            metrics(font).elidedText(bar.Title, Qt::ElideRight, textRect.width(), kTextFlags);
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | kTextFlags,
                    shown);
     }

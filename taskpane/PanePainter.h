@@ -8,9 +8,12 @@
 #include "PaneTheme.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QGradient>
 #include <QImage>
 #include <QRect>
+
+#include <optional>
 
 class QPainter;
 
@@ -31,6 +34,8 @@ public:
     PanePainter(QWidget* pane, const PaneState& state, const PaneResources& res);
 
     int clientWidth() const;
+    // The bold font that titles are measured and drawn in.
+    QFont titleFont() const;
     int titleHeight(const pcExplorerBar& bar) const;
     int itemHeight(const pcExplorerBarItem& item) const;
 
@@ -51,7 +56,8 @@ public:
 private:
     QColor sys(int index) const;
     QColor resolve(OleColor colour, OleColor fallback) const;
-    QFont titleFont() const;
+    QFont paneFont(const std::optional<QFont>& own = std::nullopt) const;
+    QFontMetrics metrics(const QFont& font) const;
     QFont itemFont(const pcExplorerBarItem& item, bool hot) const;
     int glyphWidth() const;
     int iconSizeOf(const pcExplorerBarItem& item) const;

@@ -6,6 +6,7 @@
 #include "PanePainter.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -103,11 +104,13 @@ struct PaneRenderer::Impl {
         const qreal dpr = pane->devicePixelRatioF();
         const QSize device(qCeil(w * dpr), qCeil(h * dpr));
         if (buffer.isNull() || buffer.devicePixelRatio() != dpr ||
-            buffer.width() < device.width() || buffer.height() < device.height()) {
+            buffer.logicalDpiY() != pane->logicalDpiY() || buffer.width() < device.width() ||
+            buffer.height() < device.height()) {
             buffer = QImage(device, QImage::Format_ARGB32_Premultiplied);
             if (buffer.isNull())
                 return false; // content too tall to hold: draw nothing rather than fail
             buffer.setDevicePixelRatio(dpr);
+            shareTextResolution(buffer, *pane);
             buffer.fill(Qt::transparent);
         }
         return true;
@@ -287,6 +290,10 @@ QRect PaneRenderer::itemRect(const pcExplorerBar& bar, const pcExplorerBarItem& 
                  d->paint.clientWidth() - 2 * kSideMargin, d->paint.itemHeight(item));
 }
 
+QFont PaneRenderer::titleFont() const {
+    return d->paint.titleFont();
+}
+
 OleColor PaneRenderer::defaultPanelColor(bool isSpecial) const {
     return d->paint.defaultPanelColor(isSpecial);
 }
@@ -297,6 +304,20 @@ QColor PaneRenderer::resolve(OleColor colour, OleColor fallback) const {
 
 int PaneRenderer::scrollBarWidth() const {
     return d->scrollBarWidth();
+}
+
+void PaneRenderer::placeScrollBar(QScrollBar& bar) const {
+    const auto& s = d->s;
+    const QWidget& pane = *d->pane;
+    if (s.scrollBarVisible) {
+        const int w = scrollBarWidth();
+        bar.setGeometry(pane.width() - w, 0, w, pane.height());
+        bar.setPageStep(std::max(1, pane.height()));
+        bar.setRange(0, std::max(0, s.contentHeight - pane.height()));
+    } else {
+        bar.setRange(0, 0);
+    }
+    bar.setVisible(s.scrollBarVisible);
 }
 
 void PaneRenderer::positionHostedControls() {

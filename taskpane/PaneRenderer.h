@@ -9,10 +9,12 @@
 #include "PaneTheme.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <memory>
 
 class QPainter;
+class QScrollBar;
 
 class PaneRenderer {
 public:
@@ -52,9 +54,16 @@ public:
     int titleHeight(const pcExplorerBar& bar) const; // 16 for an empty fixed title
     int panelHeight(const pcExplorerBar& bar) const; // full height, current scroll mode
 
+    // The bold font titles are measured and drawn in.
+    QFont titleFont() const;
+
     OleColor defaultPanelColor(bool isSpecial) const;
     QColor resolve(OleColor colour, OleColor fallback) const;
     int scrollBarWidth() const;
+
+    // Places, sizes and ranges the pane's vertical scroll bar for the last
+    // layout (shown or hidden with state.scrollBarVisible).
+    void placeScrollBar(QScrollBar& bar) const;
 
     // Moves the hosted controls of placeholder items to their items.
     void positionHostedControls();

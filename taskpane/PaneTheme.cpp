@@ -64,6 +64,11 @@ bool isHighContrast(const QPalette& palette) {
     return ratio >= 20.0;
 }
 
+bool isDark(const QPalette& palette) {
+    return relativeLuminance(palette.color(QPalette::Active, QPalette::Window)) <
+           relativeLuminance(palette.color(QPalette::Active, QPalette::WindowText));
+}
+
 bool visualStyleActive(const QWidget* widget) {
     if (!widget)
         return false;
@@ -76,7 +81,7 @@ bool visualStyleActive(const QWidget* widget) {
     }
     if (style->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0)
         return false;
-    return !isHighContrast(widget->palette());
+    return !isHighContrast(widget->palette()) && !isDark(widget->palette());
 }
 
 PaneImage loadPaneImage(const QString& location, const QString& name) {

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -229,16 +230,9 @@ void torkExplorerBarCtl::updateMnemonic(const QString& oldText, const QString& n
 }
 
 void torkExplorerBarCtl::syncScrollBar() {
-    if (state_.scrollBarVisible) {
-        const int w = renderer_->scrollBarWidth();
-        vScroll_->setGeometry(width() - w, 0, w, height());
-        vScroll_->setPageStep(std::max(1, height()));
-        vScroll_->setRange(0, std::max(0, state_.contentHeight - height()));
+    renderer_->placeScrollBar(*vScroll_);
+    if (state_.scrollBarVisible)
         vScroll_->raise();
-    } else {
-        vScroll_->setRange(0, 0);
-    }
-    vScroll_->setVisible(state_.scrollBarVisible);
     state_.scrollValue = vScroll_->value();
 }
 
@@ -433,7 +427,12 @@ void torkExplorerBarCtl::mousePressEvent(QMouseEvent* event) {
 }
 
 void torkExplorerBarCtl::mouseReleaseEvent(QMouseEvent* event) {
-    input_->mouseRelease(event->position().toPoint(), event->button());
+    input_->mouseRelease(event->position().toPoint(), event->button(), event->buttons());
+}
+
+void torkExplorerBarCtl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    input_->pointerLeft();
 }
 
 void torkExplorerBarCtl::keyPressEvent(QKeyEvent* event) {
@@ -450,9 +449,25 @@ void torkExplorerBarCtl::wheelEvent(QWheelEvent* event) {
     // The scroll-bar wrapper has scrolled by now; without a scroll bar the
     // wheel goes on to the parent.
     event->setAccepted(state_.scrollBarVisible);
+    if (state_.scrollBarVisible)
+        input_->contentMoved(event->position().toPoint(), event->buttons());
 }
 
 bool torkExplorerBarCtl::event(QEvent* event) {
+    // A tip belongs to the element under the pointer and goes when the
+    // pointer leaves that element, not only when it leaves the pane.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<const QHelpEvent*>(event);
+        QRect area;
+        const QString tip = input_->tipAt(help->pos(), &area);
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this, area);
+        }
+        return true;
+    }
     // Tab and Shift+Tab walk the pane's elements before they move the focus
     // on. Taken here rather than in focusNextPrevChild, which Qt also calls
     // to move the focus off a pane that is being hidden.

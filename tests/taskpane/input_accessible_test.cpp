@@ -68,13 +68,28 @@ TEST_F(Accessible, StatesFollowTheBar) {
     EXPECT_TRUE(title->state().expanded);
     EXPECT_FALSE(text->state().invisible);
 
+    QAccessibleInterface* link = named(QStringLiteral("О программе"));
+    EXPECT_TRUE(link->state().focusable);
+
     pane->Bars().Item(2).setState(BarCollapsed);
     EXPECT_TRUE(title->state().collapsed);
     EXPECT_FALSE(title->state().expanded);
+    EXPECT_TRUE(title->state().focusable);
     EXPECT_TRUE(text->state().invisible);
     EXPECT_TRUE(text->rect().isEmpty());
+    // Hidden in the collapsed bar: not showing, and no focus to take.
+    EXPECT_TRUE(link->state().invisible);
+    EXPECT_FALSE(link->state().focusable);
     EXPECT_TRUE(std::count(heard.begin(), heard.end(),
                            std::pair(QAccessible::StateChanged, QStringLiteral("Справка"))));
+}
+
+TEST_F(Accessible, ThePaneIsNamedByItsHost) {
+    EXPECT_EQ(root->text(QAccessible::Name), QString()) << "nameless until the host names it";
+    pane->setWindowTitle(QStringLiteral("Панель задач"));
+    EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Панель задач"));
+    pane->setAccessibleName(QStringLiteral("Навигация"));
+    EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Навигация"));
 }
 
 TEST_F(Accessible, PressDoesWhatAClickDoes) {

@@ -7,6 +7,7 @@
 #include "input_support.h"
 
 #include <QSignalSpy>
+#include <QToolTip>
 
 namespace {
 
@@ -28,6 +29,17 @@ struct Mouse : PaneFixture {
         default:
             return emptySpace();
         }
+    }
+    // A left press or release built here: QTest remembers buttons that
+    // other tests left held and would report them as still down.
+    void send(QEvent::Type type, QPoint where, Qt::MouseButtons held) {
+        QMouseEvent event(type, where, pane->mapToGlobal(where), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(pane, &event);
+    }
+    void click(QPoint where) {
+        send(QEvent::MouseButtonPress, where, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, where, Qt::NoButton);
     }
 };
 
@@ -137,6 +149,116 @@ TEST_F(Mouse, TheHoverTimerNoticesThePointerLeavingWithoutHighlight) {
 
     moveTo(emptySpace());
     EXPECT_EQ(highlight.count(), 2);
+}
+
+// What nothing may keep once the pointer is elsewhere.
+::testing::AssertionResult nothingHot(const PaneState& s) {
+    for (const auto& b : s.bars) {
+        if (b->MouseOver || b->MouseDown)
+            return ::testing::AssertionFailure() << "title " << b->Title.toStdString();
+        for (const auto& it : b->items)
+            if (it->MouseOver || it->MouseDown)
+                return ::testing::AssertionFailure() << "item " << it->Text.toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class TipGoes : public Mouse, public ::testing::WithParamInterface<char> {};
+
+TEST_P(TipGoes, WhenThePointerMovesToAnElementWithoutOneOrToEmptySpace) {
+    show();
+    const QPoint tipped = itemCentre(1, 1);
+    moveTo(tipped);
+    QHelpEvent help(QEvent::ToolTip, tipped, pane->mapToGlobal(tipped));
+    QApplication::sendEvent(pane, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    ASSERT_EQ(QToolTip::text(), QStringLiteral("Домашняя страница"));
+    moveTo(at(GetParam()));
+    // Qt takes a tip down with a short fade, never after its full timeout.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, TipGoes, ::testing::Values('A', 'T', 'E'));
+
+struct AwayCase {
+    const char* name;
+    char press;
+    bool releaseOutside; // else released on the element, then the pointer leaves
+};
+
+class NothingStaysHot : public Mouse, public ::testing::WithParamInterface<AwayCase> {};
+
+TEST_P(NothingStaysHot, OnceThePointerIsOutsideThePane) {
+    show();
+    const int timers = MTimer::liveTimers();
+    const QPoint outside(-20, 30);
+    send(QEvent::MouseButtonPress, at(GetParam().press), Qt::LeftButton);
+    if (GetParam().releaseOutside) {
+        send(QEvent::MouseButtonRelease, outside, Qt::NoButton);
+    } else {
+        send(QEvent::MouseButtonRelease, at(GetParam().press), Qt::NoButton);
+        // One jump out of the window: no move inside the pane, only Leave.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(pane, &leave);
+    }
+    EXPECT_TRUE(nothingHot(state()));
+    EXPECT_EQ(MTimer::liveTimers(), timers) << "no hover timer left running";
+    EXPECT_NE(pane->cursor().shape(), Qt::BitmapCursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, NothingStaysHot,
+                         ::testing::Values(AwayCase{"ItemClickedThenLeft", 'A', false},
+                                           AwayCase{"TitleClickedThenLeft", 'T', false},
+                                           AwayCase{"TitlePressedReleasedOutside", 'T', true},
+                                           AwayCase{"ItemPressedReleasedOutside", 'A', true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Mouse, AfterAClickTheElementUnderThePointerIsHotAgain) {
+    // The title collapses its bar under a pointer that stays put.
+    click(at('T'));
+    EXPECT_TRUE(bar(1).MouseOver) << "the title is still under the pointer";
+    EXPECT_FALSE(bar(1).MouseDown);
+    click(itemCentre(0, 7));
+    EXPECT_TRUE(item(0, 7).MouseOver);
+}
+
+TEST_F(Mouse, AfterAWheelScrollTheElementUnderThePointerIsHot) {
+    auto bars = pane->Bars();
+    for (int b = 0; b < 6; ++b) {
+        auto extra = bars.Add({}, {}, QStringLiteral("Группа %1").arg(b + 1));
+        for (int i = 0; i < 5; ++i)
+            extra.Items().Add({}, {}, QStringLiteral("Пункт %1.%2").arg(b + 1).arg(i + 1));
+    }
+    ASSERT_TRUE(state().scrollBarVisible);
+    const QPoint pointer = itemCentre(0, 3);
+    moveTo(pointer);
+    ASSERT_TRUE(item(0, 3).MouseOver);
+    QSignalSpy highlight(pane, &torkExplorerBarCtl::Highlight);
+    QWheelEvent wheel(pointer, pane->mapToGlobal(pointer), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane, &wheel);
+    ASSERT_GT(state().scrollValue, 0);
+    EXPECT_FALSE(item(0, 3).MouseOver) << "moved away with the content";
+    // The item now under the pointer, found from the laid-out records.
+    const pcExplorerBarItem* under = nullptr;
+    for (const auto& it : bar(0).items) {
+        const int top = bar(0).Top - state().scrollValue + titleHeight(bar(0)) + it->Top;
+        const int h = state().scrollBarVisible ? it->HeightWithScroll : it->HeightWithoutScroll;
+        if (pointer.y() >= top && pointer.y() < top + h)
+            under = it.get();
+    }
+    ASSERT_NE(under, nullptr);
+    EXPECT_TRUE(under->MouseOver);
+    EXPECT_EQ(highlight.count(), 1) << "the element under the pointer changed";
+}
+
+TEST(HandCursor, HotSpotScalesWithThePicture) {
+    const QCursor one = PaneInput::handCursor(1);
+    const QCursor two = PaneInput::handCursor(2);
+    ASSERT_EQ(one.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(two.pixmap().size(), one.pixmap().size() * 2);
+    EXPECT_EQ(two.hotSpot(), one.hotSpot() * 2);
+    EXPECT_EQ(one.hotSpot(), QPoint(7, 0));
 }
 
 } // namespace

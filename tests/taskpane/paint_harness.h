@@ -1,11 +1,13 @@
 #pragma once
 
 // A bare widget, a PaneState and a renderer on it: the renderer is driven
-// directly, without the control.
+// directly, without the control. The widget holds a real scroll bar that the
+// renderer places as the control's own.
 
 #include "PaneRenderer.h"
 #include "paint_fixtures.h"
 
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -19,6 +21,7 @@ struct Harness {
     QWidget widget;
     PaneState state;
     PaneRenderer renderer{&widget, state};
+    QScrollBar* scrollBar = new QScrollBar(Qt::Vertical, &widget);
 
     explicit Harness(QSize size = QSize(233, 401), int fontPixels = 11) {
         QFont f = widget.font();
@@ -39,6 +42,7 @@ struct Harness {
         renderer.reloadResources();
         renderer.measureAll();
         renderer.layout();
+        renderer.placeScrollBar(*scrollBar);
         renderer.render();
     }
 
@@ -48,6 +52,20 @@ struct Harness {
         out.fill(Qt::magenta);
         QPainter p(&out);
         renderer.paint(p, widget.rect());
+        return out;
+    }
+
+    // The pane and its scroll bar, as a grab of the control gives them (at
+    // the widget's device pixel ratio).
+    QImage windowShot() {
+        const qreal dpr = widget.devicePixelRatioF();
+        QImage out(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+        out.setDevicePixelRatio(dpr);
+        out.fill(Qt::transparent);
+        QPainter p(&out);
+        renderer.paint(p, widget.rect());
+        if (scrollBar->isVisibleTo(&widget))
+            scrollBar->render(&p, scrollBar->pos());
         return out;
     }
 };

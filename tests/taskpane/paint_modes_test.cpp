@@ -46,6 +46,44 @@ TEST(Looks, ChosenFromUseExplorerStyleAndTheWidgetStyle) {
     EXPECT_EQ(contrast.renderer.look(), PaneLook::Classic);
 }
 
+struct PaletteCase {
+    const char* name;
+    QColor window, windowText, base;
+    PaneLook look;
+};
+
+class PaletteLook : public testing::TestWithParam<PaletteCase> {};
+
+// The built-in themed set is light: a dark palette gets the look that
+// follows the palette, and the window reads as one.
+TEST_P(PaletteLook, ThemeCountsOnlyUnderALightPalette) {
+    Harness h;
+    addBar(h.state, QStringLiteral("Группа"), true);
+    h.refresh();
+    ASSERT_EQ(h.renderer.look(), PaneLook::Themed);
+    QPalette pal = h.widget.palette();
+    pal.setColor(QPalette::Window, GetParam().window);
+    pal.setColor(QPalette::WindowText, GetParam().windowText);
+    pal.setColor(QPalette::Base, GetParam().base);
+    h.widget.setPalette(pal);
+    h.refresh();
+    EXPECT_EQ(h.renderer.look(), GetParam().look);
+    EXPECT_TRUE(h.state.UseExplorerStyle) << "kept: a light palette brings the theme back";
+    if (GetParam().look == PaneLook::Classic) {
+        EXPECT_EQ(h.shot().pixelColor(2, 2), GetParam().base) << "the palette's background";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Palettes, PaletteLook,
+    testing::Values(
+        PaletteCase{"Light", QColor(239, 239, 239), Qt::black, Qt::white, PaneLook::Themed},
+        PaletteCase{"Dark", QColor(53, 53, 53), Qt::white, QColor(35, 35, 35), PaneLook::Classic},
+        PaletteCase{"DarkGreyText", QColor(30, 30, 46), QColor(205, 214, 244), QColor(24, 24, 37),
+                    PaneLook::Classic},
+        PaletteCase{"HighContrast", Qt::black, Qt::white, Qt::black, PaneLook::Classic}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Looks, IncompleteThemedSetFallsBackToEmulated) {
     const QString builtIn = QString::fromLatin1(pane::ThemeLibrary::kDefaultLocation);
     for (const int missing : pane::ThemeLibrary::kImageNumbers) {

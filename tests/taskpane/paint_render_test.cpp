@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace paintfix;
@@ -236,22 +237,37 @@ TEST(Render, FocusMarkNeedsKeyboardUseAndFocus) {
 namespace {
 
 // HiDPI needs a device pixel ratio of 2 from the start of the process: the
-// test runs itself again with QT_SCALE_FACTOR=2.
+// tests run themselves again with QT_SCALE_FACTOR=2.
+bool ranAt2x(const char* test) {
+    if (qApp->devicePixelRatio() >= 2)
+        return false;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=HiDpi.") + QLatin1String(test)});
+    EXPECT_TRUE(child.waitForFinished(60000));
+    const QByteArray out = child.readAllStandardOutput();
+    EXPECT_EQ(child.exitCode(), 0) << out.constData();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.constData();
+    return true;
+}
+
+// Colours in a device-pixel area: two for a 1x pattern blown up, more where
+// edges are smoothed.
+int coloursIn(const QImage& image, const QRect& area) {
+    QSet<QRgb> seen;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
 TEST(HiDpi, BackBufferAtDeviceResolution) {
-    if (qApp->devicePixelRatio() < 2) {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=HiDpi.*")});
-        ASSERT_TRUE(child.waitForFinished(60000));
-        const QByteArray out = child.readAllStandardOutput();
-        EXPECT_EQ(child.exitCode(), 0) << out.constData();
-        EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.constData();
+    if (ranAt2x("BackBufferAtDeviceResolution"))
         return;
-    }
     Harness h;
     h.state.UseExplorerStyle = false;
     fillMainWindow(h.state);
@@ -274,6 +290,34 @@ TEST(HiDpi, BackBufferAtDeviceResolution) {
     h.renderer.paint(p, QRect(0, 0, 233, 401));
     p.end();
     EXPECT_EQ(window, buffer.copy(0, 0, 466, 802));
+}
+
+TEST(HiDpi, ClassicChevronsAndEmulatedCornersAreDrawnAtDeviceResolution) {
+    if (ranAt2x("ClassicChevronsAndEmulatedCornersAreDrawnAtDeviceResolution"))
+        return;
+    Harness classic;
+    classic.useClassicStyle();
+    auto& bar = addBar(classic.state, QStringLiteral("Открыта"));
+    classic.refresh();
+    const QRect strip = classic.renderer.titleRect(bar);
+    const QRect box(strip.right() + 1 - 22, strip.top() + (strip.height() - 16) / 2, 17, 16);
+    const QImage& chevrons = classic.renderer.backBuffer();
+    EXPECT_GT(coloursIn(chevrons, QRect(box.topLeft() * 2, box.size() * 2)), 2);
+    // Still where the 1x pixels are: the tip of the upper chevron is ink.
+    const QColor ink = pane::systemColour(pane::SysWindowText, classic.widget.palette());
+    EXPECT_EQ(chevrons.pixelColor(2 * (box.left() + 8), 2 * (box.top() + 8) + 1), ink);
+
+    Harness emulated;
+    emulated.state.UseExplorerStyle = false;
+    emulated.state.BackColorStart = emulated.state.BackColorEnd = 0x00000080;
+    auto& round = addBar(emulated.state, QStringLiteral("Группа"));
+    round.TitleBackColorDark = round.TitleBackColorLight = 0x00FF0000;
+    emulated.refresh();
+    const QRect corner(emulated.renderer.titleRect(round).topLeft() * 2, QSize(4, 4));
+    const QImage& strips = emulated.renderer.backBuffer();
+    EXPECT_EQ(strips.pixelColor(corner.topLeft()), QColor(0x80, 0, 0)) << "the corner is cut";
+    EXPECT_EQ(strips.pixelColor(corner.bottomRight() + QPoint(1, 1)), QColor(0, 0, 255));
+    EXPECT_GT(coloursIn(strips, corner), 2) << "and smoothed";
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+// The task pane as the program shows it: titles in the bold face the font
+// package ships, and the pane renderer driven on its own (as
+// scripts/render-pane drives it) giving the running pane pixel for pixel.
+
+#include "AppFont.h"
+#include "AppTestSupport.h"
+#include "paint_harness.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QRawFont>
+
+namespace zelvano::test {
+namespace {
+
+bool boldFaceInstalled() {
+    return QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+}
+
+TEST(WindowFont, BoldTextComesFromTheBoldFaceNotFromThickening) {
+    if (!boldFaceInstalled())
+        GTEST_SKIP() << "fonts-wine is not installed";
+    modMain::prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+    QFont bold = windowFont();
+    bold.setBold(true);
+    // A thickened regular face reports the regular face's style.
+    EXPECT_EQ(QRawFont::fromFont(bold).styleName(), QStringLiteral("Bold"));
+    EXPECT_EQ(QRawFont::fromFont(windowFont()).styleName(), QStringLiteral("Regular"));
+}
+
+class PaneLookTest : public WindowTest {
+protected:
+    void SetUp() override { makeWindow(QLocale::c()); }
+
+    QImage runningPane() const {
+        return window->taskPane()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_F(PaneLookTest, ThePaneIsNamedForScreenReaders) {
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window->taskPane());
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Навигация"));
+}
+
+struct RenderCase {
+    const char* name;
+    int extraItems; // enough to make the pane scroll
+};
+
+class RenderedAlone : public PaneLookTest, public ::testing::WithParamInterface<RenderCase> {};
+
+TEST_P(RenderedAlone, EqualsTheRunningPane) {
+    torkExplorerBarCtl& pane = *window->taskPane();
+    auto help = pane.Bars().Item(2);
+    for (int i = 0; i < GetParam().extraItems; ++i)
+        help.Items().Add({}, {}, QStringLiteral("Пункт %1").arg(i + 1));
+
+    paintfix::Harness h(pane.size());
+    h.widget.setFont(windowFont());
+    paintfix::fillMainWindow(h.state);
+    for (int i = 0; i < GetParam().extraItems; ++i)
+        paintfix::addItem(h.state, *h.state.bars[1], QStringLiteral("Пункт %1").arg(i + 1));
+    h.refresh();
+    ASSERT_EQ(h.state.scrollBarVisible, pane.paneState().scrollBarVisible);
+    EXPECT_EQ(h.windowShot().convertToFormat(QImage::Format_RGB32), runningPane());
+}
+
+INSTANTIATE_TEST_SUITE_P(Contents, RenderedAlone,
+                         ::testing::Values(RenderCase{"MainWindow", 0},
+                                           RenderCase{"WithScrollBar", 30}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace zelvano::test
