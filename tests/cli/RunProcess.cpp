@@ -48,6 +48,35 @@ private:
     std::string path_;
 };
 
+// Starts `program` with `args`; `inChild` arranges the child's descriptors
+// and environment between fork and exec.
+template <typename Setup>
+pid_t spawn(const std::string& program, const std::vector<std::string>& args, Setup inChild) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        inChild();
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+
+// The child's exit code, or -1 when a signal ended it.
+int exitCodeOf(pid_t pid) {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 } // namespace
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
@@ -55,16 +84,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     TempFile in, out, err;
     in.write(input);
 
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
+    const pid_t pid = spawn(program, args, [&] {
         ::lseek(in.fd(), 0, SEEK_SET);
         ::dup2(in.fd(), STDIN_FILENO);
         ::dup2(out.fd(), STDOUT_FILENO);
@@ -75,17 +95,9 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
             else
                 ::setenv(name.c_str(), value.c_str(), 1);
         }
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("waitpid failed");
-    }
+    });
     ProcessResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = exitCodeOf(pid);
     result.out = out.read();
     result.err = err.read();
     return result;
@@ -111,22 +123,13 @@ ProcessResult runThroughPipes(const std::string& program, const std::vector<std:
     if (feed.nonBlockingOut)
         setNonBlocking(out[1]);
 
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
+    const pid_t pid = spawn(program, args, [&] {
         ::dup2(in[0], STDIN_FILENO);
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
         for (const int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             ::close(fd);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
+    });
     for (const int fd : {in[0], out[1], err[1]})
         ::close(fd);
     int toChild = in[1];
@@ -172,12 +175,7 @@ ProcessResult runThroughPipes(const std::string& program, const std::vector<std:
             }
         }
     }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("waitpid failed");
-    }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = exitCodeOf(pid);
     return result;
 }
 
@@ -189,21 +187,12 @@ Coprocess::Coprocess(const std::string& program, const std::vector<std::string>&
     int toChild[2], fromChild[2];
     if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
         throw std::runtime_error("pipe failed");
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    pid_ = ::fork();
-    if (pid_ < 0)
-        throw std::runtime_error("fork failed");
-    if (pid_ == 0) {
+    pid_ = spawn(program, args, [&] {
         ::dup2(toChild[0], STDIN_FILENO);
         ::dup2(fromChild[1], STDOUT_FILENO);
         for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]})
             ::close(fd);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
+    });
     ::close(toChild[0]);
     ::close(fromChild[1]);
     in_ = toChild[1];
