@@ -1,8 +1,10 @@
-#include "LinkColor.h"
+#include "SystemColours.h"
+
+#include <QPalette>
 
 #include <array>
 
-namespace zelvano::link {
+namespace zelvano {
 
 namespace {
 
@@ -49,32 +51,12 @@ constexpr std::array kSystemColors{
 
 } // namespace
 
-std::optional<SystemColorRole> systemColorRole(int index) {
+QColor systemColour(int index, const QPalette& palette) {
     for (const auto& entry : kSystemColors) {
         if (entry.index == index)
-            return SystemColorRole{entry.group, entry.role};
+            return palette.color(entry.group, entry.role);
     }
-    return std::nullopt;
+    return palette.color(QPalette::Active, QPalette::WindowText);
 }
 
-std::optional<QColor> resolveColor(ColorValue value, const QPalette& palette) {
-    if (value == kContainerColor)
-        return std::nullopt;
-    const auto bits = static_cast<std::uint32_t>(value);
-    if (isSystemColor(value)) {
-        const auto role = (bits & 0x7FFFFF00u) == 0 ? systemColorRole(static_cast<int>(bits & 0xFF))
-                                                    : std::nullopt;
-        if (!role)
-            return palette.color(QPalette::Active, QPalette::WindowText);
-        return palette.color(role->group, role->role);
-    }
-    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>(bits >> 8 & 0xFF),
-                  static_cast<int>(bits >> 16 & 0xFF));
-}
-
-ColorValue colorValue(const QColor& color) {
-    const QColor rgb = color.toRgb();
-    return rgbColor(rgb.red(), rgb.green(), rgb.blue());
-}
-
-} // namespace zelvano::link
+} // namespace zelvano
