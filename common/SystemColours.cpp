@@ -2,61 +2,80 @@
 
 #include <QPalette>
 
+#include <algorithm>
 #include <array>
 
 namespace zelvano {
 
 namespace {
 
-struct SystemColorEntry {
+// A system colour as a palette role, or as a blend of two roles of the same
+// group at a weight (255 is the first role alone).
+struct SystemColourEntry {
     int index;
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
+    QPalette::ColorRole blendWith = QPalette::NoRole;
+    int weight = 255;
 };
 
-// The system colour indices and the palette roles that play their part in Qt;
-// the mapping follows what Qt itself fills the palette with on that system.
-constexpr std::array kSystemColors{
-    SystemColorEntry{0, QPalette::Active, QPalette::Button},             // scroll bar
-    SystemColorEntry{1, QPalette::Active, QPalette::Dark},               // desktop
-    SystemColorEntry{2, QPalette::Active, QPalette::Highlight},          // active caption
-    SystemColorEntry{3, QPalette::Inactive, QPalette::Highlight},        // inactive caption
-    SystemColorEntry{4, QPalette::Active, QPalette::Window},             // menu
-    SystemColorEntry{5, QPalette::Active, QPalette::Base},               // window
-    SystemColorEntry{6, QPalette::Active, QPalette::Shadow},             // window frame
-    SystemColorEntry{7, QPalette::Active, QPalette::WindowText},         // menu text
-    SystemColorEntry{8, QPalette::Active, QPalette::WindowText},         // window text
-    SystemColorEntry{9, QPalette::Active, QPalette::HighlightedText},    // caption text
-    SystemColorEntry{10, QPalette::Active, QPalette::Window},            // active border
-    SystemColorEntry{11, QPalette::Inactive, QPalette::Window},          // inactive border
-    SystemColorEntry{12, QPalette::Active, QPalette::Mid},               // application workspace
-    SystemColorEntry{13, QPalette::Active, QPalette::Highlight},         // highlight
-    SystemColorEntry{14, QPalette::Active, QPalette::HighlightedText},   // highlight text
-    SystemColorEntry{15, QPalette::Active, QPalette::Button},            // button face
-    SystemColorEntry{16, QPalette::Active, QPalette::Dark},              // button shadow
-    SystemColorEntry{17, QPalette::Disabled, QPalette::WindowText},      // grey text
-    SystemColorEntry{18, QPalette::Active, QPalette::ButtonText},        // button text
-    SystemColorEntry{19, QPalette::Inactive, QPalette::HighlightedText}, // inactive caption text
-    SystemColorEntry{20, QPalette::Active, QPalette::Light},             // button highlight
-    SystemColorEntry{21, QPalette::Active, QPalette::Shadow},            // 3-D dark shadow
-    SystemColorEntry{22, QPalette::Active, QPalette::Midlight},          // 3-D light
-    SystemColorEntry{23, QPalette::Active, QPalette::ToolTipText},       // tooltip text
-    SystemColorEntry{24, QPalette::Active, QPalette::ToolTipBase},       // tooltip background
-    SystemColorEntry{26, QPalette::Active, QPalette::Link},              // hot-tracked item
-    SystemColorEntry{27, QPalette::Active, QPalette::Highlight},         // active caption gradient
-    SystemColorEntry{28, QPalette::Inactive, QPalette::Highlight}, // inactive caption gradient
-    SystemColorEntry{29, QPalette::Active, QPalette::Highlight},   // menu highlight
-    SystemColorEntry{30, QPalette::Active, QPalette::Window},      // menu bar
+constexpr auto kActive = QPalette::Active;
+
+// Qt has no caption roles: captions are built from the highlight, so that a
+// palette change keeps titles and selection in tune.
+constexpr std::array kSystemColours{
+    SystemColourEntry{SysScrollBar, kActive, QPalette::Window},
+    SystemColourEntry{SysBackground, kActive, QPalette::Window},
+    SystemColourEntry{SysActiveCaption, kActive, QPalette::Highlight},
+    SystemColourEntry{SysInactiveCaption, kActive, QPalette::Highlight, QPalette::Window, 160},
+    SystemColourEntry{SysMenu, kActive, QPalette::Window},
+    SystemColourEntry{SysWindow, kActive, QPalette::Base},
+    SystemColourEntry{SysWindowFrame, kActive, QPalette::Shadow},
+    SystemColourEntry{SysMenuText, kActive, QPalette::WindowText},
+    SystemColourEntry{SysWindowText, kActive, QPalette::Text},
+    SystemColourEntry{SysCaptionText, kActive, QPalette::HighlightedText},
+    SystemColourEntry{SysActiveBorder, kActive, QPalette::Window},
+    SystemColourEntry{SysInactiveBorder, kActive, QPalette::Window},
+    SystemColourEntry{SysAppWorkspace, kActive, QPalette::Dark},
+    SystemColourEntry{SysHighlight, kActive, QPalette::Highlight},
+    SystemColourEntry{SysHighlightText, kActive, QPalette::HighlightedText},
+    SystemColourEntry{SysButtonFace, kActive, QPalette::Button},
+    SystemColourEntry{SysButtonShadow, kActive, QPalette::Dark},
+    SystemColourEntry{SysGrayText, QPalette::Disabled, QPalette::Text},
+    SystemColourEntry{SysButtonText, kActive, QPalette::ButtonText},
+    SystemColourEntry{SysInactiveCaptionText, kActive, QPalette::HighlightedText},
+    SystemColourEntry{SysButtonHighlight, kActive, QPalette::Light},
+    SystemColourEntry{SysDarkShadow3D, kActive, QPalette::Shadow},
+    SystemColourEntry{SysLight3D, kActive, QPalette::Midlight},
+    SystemColourEntry{SysInfoText, kActive, QPalette::ToolTipText},
+    SystemColourEntry{SysInfoBackground, kActive, QPalette::ToolTipBase},
+    SystemColourEntry{SysHotLight, kActive, QPalette::Link},
+    SystemColourEntry{SysGradientActiveCaption, kActive, QPalette::Highlight, QPalette::Base, 128},
+    SystemColourEntry{SysGradientInactiveCaption, kActive, QPalette::Highlight, QPalette::Base, 64},
+    SystemColourEntry{SysMenuHighlight, kActive, QPalette::Highlight},
+    SystemColourEntry{SysMenuBar, kActive, QPalette::Window},
 };
 
 } // namespace
 
 QColor systemColour(int index, const QPalette& palette) {
-    for (const auto& entry : kSystemColors) {
-        if (entry.index == index)
-            return palette.color(entry.group, entry.role);
-    }
-    return palette.color(QPalette::Active, QPalette::WindowText);
+    const auto it =
+        std::find_if(kSystemColours.begin(), kSystemColours.end(),
+                     [index](const SystemColourEntry& entry) { return entry.index == index; });
+    if (it == kSystemColours.end())
+        return palette.color(QPalette::Active, QPalette::WindowText);
+    const QColor colour = palette.color(it->group, it->role);
+    if (it->blendWith == QPalette::NoRole)
+        return colour;
+    return blend(colour, palette.color(it->group, it->blendWith), it->weight);
+}
+
+QColor blend(const QColor& a, const QColor& b, int w) {
+    w = std::clamp(w, 0, 255);
+    // The exact sum is n / 255; 255 is odd, so it is never a half and
+    // integer rounding to nearest is exact.
+    const auto mix = [w](int x, int y) { return (2 * (x * w + y * (255 - w)) + 255) / 510; };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 
 } // namespace zelvano
