@@ -18,7 +18,7 @@ QRect LineShape::coveredPixels(int x1, int y1, int x2, int y2, int penWidth) {
     return QRect(left - before, top, width, std::max(bottom - top, 1));
 }
 
-LineShape::LineShape(int x1, int y1, int x2, int y2, zelvano::link::ColorValue color, int penWidth,
+LineShape::LineShape(int x1, int y1, int x2, int y2, ColourValue color, int penWidth,
                      QWidget* parent)
     : QWidget(parent)
     , color_(color)
@@ -30,7 +30,7 @@ LineShape::LineShape(int x1, int y1, int x2, int y2, zelvano::link::ColorValue c
 
 void LineShape::paintEvent(QPaintEvent* /*event*/) {
     // The colour is resolved at every paint, so a palette change recolours it.
-    const auto color = zelvano::link::resolveColor(color_, palette());
+    const auto color = resolveColour(color_, palette());
     if (!color)
         return;
     QPainter painter(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkColor.h"
+#include "ColourValue.h"
 #include "Twips.h"
 
 #include <QWidget>
@@ -18,10 +18,9 @@ class LineShape final : public QWidget {
 
 public:
     // `x1`..`y2` in twips, relative to `parent`.
-    LineShape(int x1, int y1, int x2, int y2, zelvano::link::ColorValue color, int penWidth,
-              QWidget* parent);
+    LineShape(int x1, int y1, int x2, int y2, ColourValue color, int penWidth, QWidget* parent);
 
-    zelvano::link::ColorValue color() const { return color_; }
+    ColourValue color() const { return color_; }
     int penWidth() const { return penWidth_; }
 
     // The pixels the line covers, relative to the parent.
@@ -31,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    zelvano::link::ColorValue color_;
+    ColourValue color_;
     int penWidth_;
 };
 

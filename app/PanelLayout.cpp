@@ -64,10 +64,6 @@ int CategoryLayout::widthOf(int unitIndex) const {
     return it != widths.end() ? it->width : unitWidth;
 }
 
-std::span<const CategoryLayout> categoryLayouts() {
-    return kLayouts;
-}
-
 const CategoryLayout& categoryLayout(Category category) {
     return kLayouts[static_cast<std::size_t>(category)];
 }

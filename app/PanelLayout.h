@@ -68,8 +68,6 @@ struct CategoryLayout {
     int widthOf(int unitIndex) const;
 };
 
-// All eight layouts, in Category order.
-std::span<const CategoryLayout> categoryLayouts();
 const CategoryLayout& categoryLayout(Category category);
 
 } // namespace zelvano

@@ -4,31 +4,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMessageBox>
-
-#include <algorithm>
-#include <array>
 
 namespace zelvano {
 
 namespace {
-
-struct PointerShape {
-    int code;
-    Qt::CursorShape shape;
-};
-
-// The toolkit's pointer codes that have a Qt shape; other codes show the default.
-constexpr std::array kPointerShapes{
-    PointerShape{1, Qt::ArrowCursor},      PointerShape{2, Qt::CrossCursor},
-    PointerShape{3, Qt::IBeamCursor},      PointerShape{5, Qt::SizeAllCursor},
-    PointerShape{6, Qt::SizeBDiagCursor},  PointerShape{7, Qt::SizeVerCursor},
-    PointerShape{8, Qt::SizeFDiagCursor},  PointerShape{9, Qt::SizeHorCursor},
-    PointerShape{10, Qt::UpArrowCursor},   PointerShape{11, Qt::WaitCursor},
-    PointerShape{12, Qt::ForbiddenCursor}, PointerShape{13, Qt::BusyCursor},
-    PointerShape{14, Qt::WhatsThisCursor}, PointerShape{15, Qt::SizeAllCursor},
-};
 
 // A target is a web or mail address when it has a scheme; a one-letter scheme
 // is a drive letter.
@@ -71,10 +51,6 @@ QUrl shellTargetUrl(const QString& target, const QString& workingFolder) {
     return QUrl::fromLocalFile(path);
 }
 
-QtToolkitServices::~QtToolkitServices() {
-    setScreenPointer(ScreenPointer::Default);
-}
-
 void QtToolkitServices::messageBox(const QString& prompt, MessageStyle style,
                                    const QString& title) {
     const QMessageBox::Icon icon =
@@ -96,24 +72,6 @@ bool QtToolkitServices::shellExecute(QWidget* /*owner*/, const QString& verb, co
         return false;
     const CurrentFolder folder(workingFolder);
     return QDesktopServices::openUrl(url);
-}
-
-void QtToolkitServices::setScreenPointer(int code) {
-    // Codes without a Qt shape are kept, so that reading gives back what was
-    // set, and show the default pointer.
-    const auto it = std::find_if(kPointerShapes.begin(), kPointerShapes.end(),
-                                 [code](const PointerShape& p) { return p.code == code; });
-    pointer_ = code;
-    if (it == kPointerShapes.end()) {
-        if (overridden_)
-            QGuiApplication::restoreOverrideCursor();
-        overridden_ = false;
-    } else if (overridden_) {
-        QGuiApplication::changeOverrideCursor(it->shape);
-    } else {
-        QGuiApplication::setOverrideCursor(it->shape);
-        overridden_ = true;
-    }
 }
 
 QString QtToolkitServices::programFolder() const {

@@ -19,14 +19,6 @@ enum class ShowState : int {
     Normal = 1,
 };
 
-// Screen-wide pointer codes of the toolkit; the numbers are part of the
-// control interfaces that use them.
-namespace ScreenPointer {
-inline constexpr int Default = 0;
-inline constexpr int Arrow = 1;
-inline constexpr int Hourglass = 11;
-} // namespace ScreenPointer
-
 struct VersionNumbers {
     int major = 0;
     int minor = 0;
@@ -48,9 +40,6 @@ public:
     // the request was handed on, and callers are free to ignore it.
     virtual bool shellExecute(QWidget* owner, const QString& verb, const QString& target,
                               const QString& workingFolder, ShowState show) = 0;
-
-    virtual int screenPointer() const = 0;
-    virtual void setScreenPointer(int code) = 0;
 
     // Folder of the executable, without a trailing separator.
     virtual QString programFolder() const = 0;

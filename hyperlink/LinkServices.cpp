@@ -27,14 +27,6 @@ bool soundResourceExists(std::int32_t soundId) {
     return QFile::exists(soundResourcePath(soundId));
 }
 
-bool soundBackendAvailable() {
-#ifdef ZELVANO_HAVE_SOUND
-    return true;
-#else
-    return false;
-#endif
-}
-
 void playSoundResource(const QString& resourcePath, QObject* owner) {
 #ifdef ZELVANO_HAVE_SOUND
     if (!owner || !resourcePath.startsWith(QLatin1Char(':')))

@@ -31,9 +31,6 @@ void desktopOpen(const QString& verb, const QString& target);
 QString soundResourcePath(std::int32_t soundId);
 bool soundResourceExists(std::int32_t soundId);
 
-// Whether this build can play sounds (Qt Multimedia was found at configure time).
-bool soundBackendAvailable();
-
 // Plays a sound resource without blocking through a player owned by `owner`;
 // a second sound replaces the first. Does nothing without a sound backend.
 void playSoundResource(const QString& resourcePath, QObject* owner);

@@ -7,94 +7,10 @@
 
 namespace pane {
 
-QColor fromOle(OleColor rgb) {
-    const auto v = static_cast<std::uint32_t>(rgb);
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-OleColor toOle(const QColor& c) {
-    return static_cast<OleColor>(std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
-                                 (std::uint32_t(c.blue()) << 16));
-}
-
-QColor systemColour(int index, const QPalette& palette) {
-    // Caption colours have no palette role: they are built from the
-    // highlight so that a palette change keeps titles and selection in tune.
-    const auto role = [&palette](QPalette::ColorRole r) {
-        return palette.color(QPalette::Active, r);
-    };
-    switch (index) {
-    case SysScrollBar:
-    case SysBackground:
-    case SysMenu:
-    case SysActiveBorder:
-    case SysInactiveBorder:
-    case SysMenuBar:
-        return role(QPalette::Window);
-    case SysActiveCaption:
-    case SysHighlight:
-    case SysMenuHighlight:
-        return role(QPalette::Highlight);
-    case SysInactiveCaption:
-        return blend(role(QPalette::Highlight), role(QPalette::Window), 160);
-    case SysGradientActiveCaption:
-        return blend(role(QPalette::Highlight), role(QPalette::Base), 128);
-    case SysGradientInactiveCaption:
-        return blend(role(QPalette::Highlight), role(QPalette::Base), 64);
-    case SysWindow:
-        return role(QPalette::Base);
-    case SysWindowFrame:
-    case SysDarkShadow3D:
-        return role(QPalette::Shadow);
-    case SysMenuText:
-        return role(QPalette::WindowText);
-    case SysWindowText:
-        return role(QPalette::Text);
-    case SysCaptionText:
-    case SysInactiveCaptionText:
-    case SysHighlightText:
-        return role(QPalette::HighlightedText);
-    case SysAppWorkspace:
-    case SysButtonShadow:
-        return role(QPalette::Dark);
-    case SysButtonFace:
-        return role(QPalette::Button);
-    case SysGrayText:
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    case SysButtonText:
-        return role(QPalette::ButtonText);
-    case SysButtonHighlight:
-        return role(QPalette::Light);
-    case SysLight3D:
-        return role(QPalette::Midlight);
-    case SysInfoText:
-        return role(QPalette::ToolTipText);
-    case SysInfoBackground:
-        return role(QPalette::ToolTipBase);
-    case SysHotLight:
-        return role(QPalette::Link);
-    default:
-        return QColor(Qt::black);
-    }
-}
-
 QColor resolveColour(OleColor colour, OleColor fallback, const QPalette& palette) {
-    if (colour == kDefaultColor) {
-        if (fallback == kDefaultColor)
-            return QColor(Qt::black);
+    if (colour == kDefaultColor)
         colour = fallback;
-    }
-    if (isSysColourCode(colour))
-        return systemColour(int(static_cast<std::uint32_t>(colour) & 0xFF), palette);
-    return fromOle(colour);
-}
-
-QColor blend(const QColor& a, const QColor& b, int w) {
-    w = std::clamp(w, 0, 255);
-    // The exact sum is n / 255; 255 is odd, so it is never a half and
-    // integer rounding to nearest is exact.
-    const auto mix = [w](int x, int y) { return (2 * (x * w + y * (255 - w)) + 255) / 510; };
-    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+    return zelvano::resolveColour(colour, palette).value_or(QColor(Qt::black));
 }
 
 Hls toHls(QRgb rgb) {

@@ -4,6 +4,9 @@
 // state. The control (torkExplorerBarCtl) owns them; layout, painting and
 // input read and update them; the public handle classes reach them by ID.
 
+#include "ColourValue.h"
+#include "SystemColours.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPointer>
@@ -15,11 +18,10 @@
 #include <optional>
 #include <vector>
 
-// A colour value: plain RGB with red in the low byte, -1 for "use the default",
-// or a system-colour code (high bit set, system colour index in the low byte).
-using OleColor = std::int32_t;
-inline constexpr OleColor kDefaultColor = -1;
-inline constexpr OleColor kSysColorWindow = static_cast<OleColor>(0x80000005u); // -2147483643
+// The pane's names for the shared colour value (ColourValue.h).
+using OleColor = zelvano::ColourValue;
+inline constexpr OleColor kDefaultColor = zelvano::kDefaultColour;
+inline constexpr OleColor kSysColorWindow = zelvano::systemColourCode(zelvano::SysWindow);
 
 enum ItemKind : std::int32_t {
     ItemKindLink = 0,
@@ -114,8 +116,7 @@ struct PaneImageList {
     int iconSize = 0; // width (= height) in device-independent pixels
 
     bool isEmpty() const { return icons.empty(); }
-    const QImage* icon(int index) const
-    {
+    const QImage* icon(int index) const {
         return index >= 0 && index < static_cast<int>(icons.size()) ? &icons[index] : nullptr;
     }
 };

@@ -25,7 +25,6 @@ public:
     // Pixels to add to the value for a wheel turn of `notches` notches
     // (positive: away from the user, which scrolls up).
     static int wheelScroll(int notches, int wheelLines);
-    int wheelLines() const { return wheelLines_; }
 
     bool Visible() const;
     int Value() const;

@@ -5,60 +5,72 @@
 
 #include "Navigation.h"
 
+#include <algorithm>
+#include <set>
+#include <span>
+
 namespace zelvano::test {
 namespace {
 
-struct BarContent {
-    const char16_t* key;
-    const char16_t* title;
-    bool special;
-    std::vector<std::pair<const char16_t*, const char16_t*>> items; // key, text
-};
-
-TEST_F(NavigationTest, LoadFillsThePaneAndShowsTheLengthPanel) {
-    const BarContent expected[] = {
-        {u"CONVERT",
-         u"Область: Длина",
-         true,
-         {{u"CN:01", u"Длина"},
-          {u"CN:02", u"Вес"},
-          {u"CN:03", u"Объём"},
-          {u"CN:04", u"Площадь"},
-          {u"CN:07", u"Радиоактивность"},
-          {u"CN:08", u"Температура"},
-          {u"CN:09", u"Скорость"},
-          {u"CN:10", u"Информация"}}},
-        {u"HELP",
-         u"Справка",
-         false,
-         {{u"HELP:1", u"Лицензионное соглашение"},
-          {u"HELP:2", u"Посетить домашнюю страничку"},
-          {u"HELP:3", u"Написать письмо автору"},
-          {u"HELP:4", u"Информация о программе"}}},
-    };
+// The pane holds the navigation table's bars and items, in the table's
+// order, and the window starts on the length panel.
+TEST_F(NavigationTest, LoadFillsThePaneFromTheTableAndShowsTheLengthPanel) {
+    const std::span<const NavigationBar> wantedBars = navigationBars();
+    const std::span<const NavigationItem> wantedItems = navigationItems();
     cExplorerBars bars = pane().Bars();
-    ASSERT_EQ(bars.Count(), 2);
-    for (int b = 0; b < 2; ++b) {
-        const BarContent& want = expected[b];
-        cExplorerBar bar = bars.Item(b + 1);
-        EXPECT_EQ(bar.Key(), QString::fromUtf16(want.key));
-        EXPECT_EQ(bar.Title(), QString::fromUtf16(want.title));
-        EXPECT_EQ(bar.IsSpecial(), want.special);
+    ASSERT_EQ(bars.Count(), static_cast<int>(wantedBars.size()));
+    std::size_t next = 0;
+    for (int b = 1; b <= bars.Count(); ++b) {
+        cExplorerBar bar = bars.Item(b);
+        EXPECT_EQ(bar.Key(), wantedBars[b - 1].key.toString());
+        EXPECT_EQ(bar.IsSpecial(), wantedBars[b - 1].special);
         cExplorerBarItems items = bar.Items();
-        ASSERT_EQ(items.Count(), static_cast<int>(want.items.size()));
-        for (int i = 0; i < items.Count(); ++i) {
-            cExplorerBarItem itm = items.Item(i + 1);
-            EXPECT_EQ(itm.Key(), QString::fromUtf16(want.items[i].first));
-            EXPECT_EQ(itm.Text(), QString::fromUtf16(want.items[i].second));
+        for (int i = 1; i <= items.Count(); ++i, ++next) {
+            ASSERT_LT(next, wantedItems.size());
+            const NavigationItem& want = wantedItems[next];
+            cExplorerBarItem itm = items.Item(i);
+            EXPECT_EQ(want.bar, b);
+            EXPECT_EQ(itm.Key(), want.key.toString());
+            EXPECT_EQ(itm.Text(), want.text.toString());
             EXPECT_EQ(itm.ItemType(), ItemKindLink);
             EXPECT_EQ(itm.IconIndex(), -1);
         }
     }
+    EXPECT_EQ(next, wantedItems.size());
+    EXPECT_EQ(bars.Item(2).Title(), wantedBars[1].title.toString());
+    EXPECT_EQ(categoryTitle(), QStringLiteral("Область: Длина"));
     EXPECT_EQ(visiblePanels(), QStringLiteral("picLength"));
     EXPECT_TRUE(pane().Redraw());
     // As stored with the window: black ends of the emulated look's gradient.
     EXPECT_EQ(pane().BackColorStart(), 0);
     EXPECT_EQ(pane().BackColorEnd(), 0);
+}
+
+// The category bar has one item per category, keys rising down the screen;
+// an item carries the engine's name of the category whose panel it shows and
+// titles the bar after it.
+TEST_F(NavigationTest, CategoryItemsShowTheirCategoryUnderItsName) {
+    cExplorerBarItems items = pane().Bars().Item(1).Items();
+    ASSERT_EQ(items.Count(), static_cast<int>(kCategoryCount));
+    std::set<Category> shown;
+    QString previousKey;
+    for (int i = 1; i <= items.Count(); ++i) {
+        cExplorerBarItem itm = items.Item(i);
+        SCOPED_TRACE(itm.Key().toStdString());
+        EXPECT_TRUE(itm.Key().startsWith(u"CN:"));
+        EXPECT_GT(itm.Key(), previousKey);
+        previousKey = itm.Key();
+
+        click(itm.Key());
+        const auto category = std::find_if(kAllCategories.begin(), kAllCategories.end(),
+                                           [this](Category c) { return panel(c).isVisible(); });
+        ASSERT_NE(category, kAllCategories.end());
+        EXPECT_TRUE(shown.insert(*category).second);
+        EXPECT_EQ(visiblePanels(), QStringLiteral("pic") + stemOf(*category));
+        const std::string_view name = categoryTable(*category).name;
+        EXPECT_EQ(itm.Text(), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        EXPECT_EQ(categoryTitle(), QStringLiteral("Область: ") + itm.Text());
+    }
 }
 
 struct ClickCase {

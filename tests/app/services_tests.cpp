@@ -1,14 +1,12 @@
-// The Qt toolkit services that can run without a user: program information,
-// the screen pointer and requests the shell must refuse.
+// The Qt toolkit services that can run without a user: program information
+// and requests the shell must refuse.
 
 #include "QtToolkitServices.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,32 +24,6 @@ TEST(QtToolkitServices, ProgramInformation) {
     EXPECT_FALSE(folder.isEmpty());
     EXPECT_FALSE(folder.endsWith(QDir::separator()));
     EXPECT_EQ(QDir(folder), QDir(QCoreApplication::applicationDirPath()));
-}
-
-TEST(QtToolkitServices, ScreenPointerIsOneOverrideThatCanBeReadBack) {
-    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    {
-        QtToolkitServices services;
-        EXPECT_EQ(services.screenPointer(), ScreenPointer::Default);
-        services.setScreenPointer(ScreenPointer::Hourglass);
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        services.setScreenPointer(3);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::IBeamCursor);
-        EXPECT_EQ(services.screenPointer(), 3);
-
-        // A code without a shape of its own reads back as set and shows the default.
-        services.setScreenPointer(99);
-        EXPECT_EQ(services.screenPointer(), 99);
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-
-        services.setScreenPointer(ScreenPointer::Hourglass);
-        services.setScreenPointer(ScreenPointer::Default);
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        services.setScreenPointer(ScreenPointer::Hourglass);
-    }
-    // Nothing of ours stays on Qt's override stack.
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtToolkitServices, ShellRefusesWhatItCannotOpen) {

@@ -6,8 +6,8 @@
 
 namespace zelvano {
 
-// Toolkit services for tests: records every message box and shell request
-// instead of showing or starting anything.
+// Toolkit services for tests and the screenshot tool: records every message
+// box and shell request instead of showing or starting anything.
 class RecordingServices final : public ToolkitServices {
 public:
     struct Message {
@@ -31,8 +31,6 @@ public:
         shellRequests_.push_back({owner, verb, target, workingFolder, show});
         return true;
     }
-    int screenPointer() const override { return pointer_; }
-    void setScreenPointer(int code) override { pointer_ = code; }
     QString programFolder() const override { return folder_; }
     VersionNumbers version() const override { return version_; }
 
@@ -48,7 +46,6 @@ public:
 private:
     std::vector<Message> messages_;
     std::vector<ShellRequest> shellRequests_;
-    int pointer_ = ScreenPointer::Default;
     QString folder_ = QStringLiteral("/opt/zelvano");
     VersionNumbers version_{3, 2, 84};
 };
