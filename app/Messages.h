@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Prompts.h"
+
 #include <QString>
 
 namespace zelvano {
@@ -11,13 +13,13 @@ inline QString programTitle() {
 
 // Prompt for a conversion asked with an empty quantity.
 inline QString emptyQuantityPrompt() {
-    return QStringLiteral("Введите количество!");
+    return QString::fromUtf8(kEmptyQuantityPrompt.data(), kEmptyQuantityPrompt.size());
 }
 
 // Prompt of a trapped numbered error: the number, a line break, the description.
 inline QString errorPrompt(int number, const QString& description) {
-    return QStringLiteral("Произошла ошибка № ") + QString::number(number) +
-           QStringLiteral("\r\n") + description;
+    return QString::fromUtf8(kErrorPromptLead.data(), kErrorPromptLead.size()) +
+           QString::number(number) + QStringLiteral("\r\n") + description;
 }
 
 } // namespace zelvano

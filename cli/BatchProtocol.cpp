@@ -1,10 +1,11 @@
 #include "BatchProtocol.h"
 
-#include "NameLookup.h"
+#include "Request.h"
 #include "Wording.h"
 
 #include <array>
 #include <charconv>
+#include <variant>
 
 namespace zelvano::cli {
 
@@ -40,28 +41,16 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
         return;
     }
 
-    const auto category = findCategory(fields[0]);
-    if (!category) {
-        answerUsage(out, unknownCategoryMessage(fields[0]));
+    const Resolution outcome = resolveRequest(fields[0], fields[1], fields[2], fields[3], settings);
+    if (const auto* problem = std::get_if<UsageProblem>(&outcome)) {
+        answerUsage(out, problem->message);
         return;
     }
-    const CategoryTable& table = categoryTable(*category);
-    const int from = findUnit(table, fields[1]);
-    if (!from) {
-        answerUsage(out, unknownUnitMessage(table, fields[1]));
-        return;
-    }
-    const int to = findUnit(table, fields[2]);
-    if (!to) {
-        answerUsage(out, unknownUnitMessage(table, fields[2]));
-        return;
-    }
-    if (fields[3].empty()) {
+    if (std::holds_alternative<EmptyQuantity>(outcome)) {
         out += "empty\n";
         return;
     }
-
-    const Conversion result = ConvertQuantity(*category, from, to, fields[3], settings);
+    const auto& result = std::get<Conversion>(outcome);
     if (result.ok()) {
         out += "ok\t";
         out += result.text;

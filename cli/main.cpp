@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "LocaleOption.h"
 #include "NameLookup.h"
+#include "Prompts.h"
+#include "Request.h"
 #include "UnitList.h"
 #include "Wording.h"
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <variant>
 #include <vector>
 
 using namespace zelvano;
@@ -65,25 +68,17 @@ std::string numberFormatHint(const NumberSettings& settings) {
 }
 
 int convertOne(const CommandLine& line, const NumberSettings& settings) {
-    const auto category = findCategory(line.operands[0]);
-    if (!category)
-        return usageError(unknownCategoryMessage(line.operands[0]));
-    const CategoryTable& table = categoryTable(*category);
-    const int from = findUnit(table, line.operands[1]);
-    if (!from)
-        return usageError(unknownUnitMessage(table, line.operands[1]));
-    const int to = findUnit(table, line.operands[2]);
-    if (!to)
-        return usageError(unknownUnitMessage(table, line.operands[2]));
-
-    const std::string_view quantity = line.operands[3];
-    if (quantity.empty()) {
-        print(stderr, "Введите количество!\n");
+    const Resolution outcome = resolveRequest(line.operands[0], line.operands[1], line.operands[2],
+                                              line.operands[3], settings);
+    if (const auto* problem = std::get_if<UsageProblem>(&outcome))
+        return usageError(problem->message);
+    if (std::holds_alternative<EmptyQuantity>(outcome)) {
+        print(stderr, std::string(kEmptyQuantityPrompt) + '\n');
         return Exit::EmptyQuantity;
     }
-    const Conversion result = ConvertQuantity(*category, from, to, quantity, settings);
+    const auto& result = std::get<Conversion>(outcome);
     if (!result.ok()) {
-        print(stderr, "Произошла ошибка № " + std::to_string(result.error) + '\n' +
+        print(stderr, std::string(kErrorPromptLead) + std::to_string(result.error) + '\n' +
                           result.description + '\n');
         if (result.error == RuntimeError::TypeMismatch)
             print(stderr, numberFormatHint(settings));
