@@ -1,7 +1,7 @@
 #pragma once
 
 // Sample pane contents shared by the painting tests, the painting benchmark
-// and scripts/render-pane: the main window's two bars, a showcase of every
+// and the render-pane tool: the main window's two bars, a showcase of every
 // kind of bar and item, and a bar with many items.
 
 #include "PaneRecords.h"
