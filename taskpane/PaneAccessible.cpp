@@ -1,9 +1,9 @@
 #include "PaneAccessible.h"
 
-#include "PaneInput.h"
 #include "PaneRenderer.h"
 #include "pcMnemonics.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QPointer>
 #include <QScrollBar>
@@ -97,10 +97,10 @@ public:
     QRect rect() const override {
         if (!isValid() || !shown())
             return {};
-        const PaneRenderer& r = *pane_->renderer_;
+        const PaneRenderer& r = core().renderer();
         const QRect local =
             (element_.isTitle() ? r.titleRect(*bar()) : r.itemRect(*bar(), *item())) &
-            pane_->input_->clientRect();
+            core().clientRect();
         return local.isEmpty() ? QRect() : QRect(pane_->mapToGlobal(local.topLeft()), local.size());
     }
 
@@ -122,7 +122,7 @@ public:
         st.offscreen = !st.invisible && rect().isEmpty();
         // An item of a collapsed bar cannot take the focus mark.
         st.focusable = !st.invisible && clickable() && (element_.isTitle() ? b.CanExpand : true);
-        st.focused = pane_->state_.hasFocus && pane_->input_->focusMark() == element_;
+        st.focused = core().state.hasFocus && core().focusMark() == element_;
         if (element_.isTitle()) {
             st.expandable = b.CanExpand;
             st.expanded = b.CanExpand && b.State == BarExpanded;
@@ -155,14 +155,14 @@ public:
             return;
         if (name == pressAction()) {
             if (element_.isTitle())
-                pane_->input_->clickBar(element_.barId);
+                core().clickBar(element_.barId);
             else
-                pane_->input_->clickItem(element_.itemId);
+                core().clickItem(element_.itemId);
         } else if (name == setFocusAction()) {
             pane_->setFocus(Qt::OtherFocusReason);
-            pane_->state_.keyboardUsed = true; // as after a key: show the mark
-            pane_->input_->setFocusMark(element_);
-            pane_->repaintSoon();
+            core().state.keyboardUsed = true; // as after a key: show the mark
+            core().setFocusMark(element_);
+            core().repaintSoon();
         }
     }
 
@@ -174,13 +174,14 @@ public:
     }
 
 private:
-    pcExplorerBar* bar() const { return pane_ ? pane_->model_.findBar(element_.barId) : nullptr; }
+    pcExplorerBar* bar() const { return pane_ ? core().model.findBar(element_.barId) : nullptr; }
     pcExplorerBarItem* item() const {
         if (!pane_ || !element_.isItem())
             return nullptr;
-        pcExplorerBarItem* it = pane_->model_.findItem(element_.itemId);
+        pcExplorerBarItem* it = core().model.findItem(element_.itemId);
         return it && it->BarID == element_.barId ? it : nullptr;
     }
+    torkExplorerBarCtlPrivate& core() const { return torkExplorerBarCtlPrivate::get(*pane_); }
     bool shown() const { return element_.isTitle() || bar()->State == BarExpanded; }
     // Titles always raise their click; items only as clickable links.
     bool clickable() const {
@@ -242,7 +243,8 @@ void PaneAccessible::forgetStale() const {
 std::vector<QAccessibleInterface*> PaneAccessible::children() const {
     std::vector<QAccessibleInterface*> out;
     const torkExplorerBarCtl& p = pane();
-    for (const auto& bar : p.state_.bars) {
+    const torkExplorerBarCtlPrivate& core = torkExplorerBarCtlPrivate::get(p);
+    for (const auto& bar : core.state.bars) {
         if (!(bar->Title.isEmpty() && !bar->CanExpand))
             out.push_back(elementInterface(PaneElement::title(bar->ID)));
         for (const auto& item : bar->items) {
@@ -252,8 +254,8 @@ std::vector<QAccessibleInterface*> PaneAccessible::children() const {
                 out.push_back(hosted);
         }
     }
-    if (p.vScroll_ && p.vScroll_->isVisibleTo(&p))
-        if (QAccessibleInterface* bar = widgetInterface(p.vScroll_))
+    if (core.scrollBar().isVisibleTo(&p))
+        if (QAccessibleInterface* bar = widgetInterface(&core.scrollBar()))
             out.push_back(bar);
     return out;
 }
@@ -291,7 +293,7 @@ QAccessibleInterface* PaneAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* PaneAccessible::focusChild() const {
     const torkExplorerBarCtl& p = pane();
-    const PaneElement mark = p.input_->focusMark();
+    const PaneElement mark = torkExplorerBarCtlPrivate::get(p).focusMark();
     if (p.hasFocus() && !mark.isNone())
         return elementInterface(mark);
     return QAccessibleWidget::focusChild();

@@ -1,8 +1,6 @@
 #include "PaneAnimation.h"
 
-#include "PaneAccessible.h"
-#include "PaneRenderer.h"
-#include "torkExplorerBarCtl.h"
+#include "PaneRecords.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -15,17 +13,17 @@ namespace {
 
 bool pacing = true;
 
-// Spaces the steps one display frame apart. repaint() has painted and
+// Spaces the steps one display frame apart. Each step has painted and
 // flushed the window before the wait, so the wait processes no events:
 // input, timers and the host's handlers run only after the motion ends.
 class FramePacer {
 public:
-    explicit FramePacer(const torkExplorerBarCtl& pane)
-        : on_(pacing && pane.isVisible()) {
+    explicit FramePacer(bool visible)
+        : on_(pacing && visible) {
         frame_.start();
     }
-    void wait(bool painted) {
-        if (!on_ || !painted)
+    void wait() {
+        if (!on_)
             return;
         const qint64 left = PaneAnimation::kFrameMilliseconds - frame_.elapsed();
         if (left > 0)
@@ -84,10 +82,10 @@ bool PaneAnimation::isPaced() {
     return pacing;
 }
 
-void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& bar,
-                                     std::int32_t newState) {
+void PaneAnimation::expandOrCollapse(pcExplorerBar& bar, std::int32_t newState, int fullHeight,
+                                     bool visible, const std::function<void()>& showStep) {
     const bool expanding = newState == BarExpanded;
-    const int full = pane.renderer_->panelHeight(bar);
+    const int full = fullHeight;
     bar.Expanding = expanding;
     bar.Collapsing = !expanding;
 
@@ -102,7 +100,7 @@ void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& ba
         const int target = expanding ? animated : 0;
         int current = expanding ? 0 : animated;
         bar.CollapseOffset = expanding ? full : animated - full;
-        FramePacer pacer(pane);
+        FramePacer pacer(visible);
         while (current != target) {
             current += step;
             bar.CollapseOffset += expanding ? -step : step;
@@ -112,8 +110,8 @@ void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& ba
             }
             bar.Height = current;
             bar.Alpha = static_cast<int>(std::nearbyint(current * 255.0 / animated));
-            pane.repaintNow();
-            pacer.wait(pane.state_.Redraw);
+            showStep();
+            pacer.wait();
             step = grownStep(step, increment);
         }
     }
@@ -123,22 +121,17 @@ void PaneAnimation::expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& ba
     bar.Alpha = 255;
     bar.CollapseOffset = 0;
     bar.Height = expanding ? full : 0;
-    // Laid out at rest first: scrolling into view needs the final tops.
-    pane.relayoutAndRepaint();
-    pane.scrollIntoView(bar);
-    PaneAccessible::stateChanged(pane, bar.ID);
 }
 
-void PaneAnimation::scrollTo(torkExplorerBarCtl& pane, int target) {
-    QScrollBar& bar = *pane.vScroll_;
+void PaneAnimation::scrollTo(QScrollBar& bar, int target, bool visible,
+                             const std::function<void()>& showStep) {
     target = std::clamp(target, bar.minimum(), bar.maximum());
-    FramePacer pacer(pane);
+    FramePacer pacer(visible);
     int value = bar.value();
     for (int step = 1; value != target; ++step) {
         value = target > value ? std::min(value + step, target) : std::max(value - step, target);
         bar.setValue(value);
-        if (pane.state_.Redraw)
-            pane.repaint();
-        pacer.wait(pane.state_.Redraw);
+        showStep();
+        pacer.wait();
     }
 }

@@ -6,8 +6,9 @@
 // waiting about one display frame between steps so the motion is seen.
 
 #include <cstdint>
+#include <functional>
 
-class torkExplorerBarCtl;
+class QScrollBar;
 struct pcExplorerBar;
 
 class PaneAnimation {
@@ -19,11 +20,14 @@ public:
     static void setPaced(bool paced);
     static bool isPaced();
 
-    // Animates `bar` to BarExpanded or BarCollapsed and leaves it there,
-    // scrolled into view.
-    static void expandOrCollapse(torkExplorerBarCtl& pane, pcExplorerBar& bar,
-                                 std::int32_t newState);
-    // Moves the scroll value to `target` (kept within the scroll range) in
-    // steps of 1, 2, 3, ... pixels.
-    static void scrollTo(torkExplorerBarCtl& pane, int target);
+    // Animates `bar`, whose full panel is `fullHeight` high, to BarExpanded
+    // or BarCollapsed and leaves it there at rest. `showStep` shows each
+    // step; `visible` says whether anyone sees the steps (when not, they are
+    // not paced).
+    static void expandOrCollapse(pcExplorerBar& bar, std::int32_t newState, int fullHeight,
+                                 bool visible, const std::function<void()>& showStep);
+    // Moves the scroll bar's value to `target` (kept within its range) in
+    // steps of 1, 2, 3, ... pixels, showing each.
+    static void scrollTo(QScrollBar& bar, int target, bool visible,
+                         const std::function<void()>& showStep);
 };

@@ -1,9 +1,7 @@
 #include "PaneInput.h"
 
-#include "PaneAccessible.h"
 #include "PaneRenderer.h"
-#include "pcMnemonics.h"
-#include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -27,7 +25,7 @@ bool isClickableLink(const pcExplorerBarItem& item) {
 
 } // namespace
 
-PaneInput::PaneInput(torkExplorerBarCtl& pane)
+PaneInput::PaneInput(torkExplorerBarCtlPrivate& pane)
     : pane_(pane)
     , cursorSource_([] { return QCursor::pos(); }) {}
 
@@ -48,16 +46,11 @@ QCursor PaneInput::handCursor(qreal devicePixelRatio) {
     return QCursor(picture, qRound(kHandHotSpot.x() * scale), qRound(kHandHotSpot.y() * scale));
 }
 
-QRect PaneInput::clientRect() const {
-    const int bar = pane_.state_.scrollBarVisible ? pane_.renderer_->scrollBarWidth() : 0;
-    return QRect(0, 0, std::max(0, pane_.width() - bar), pane_.height());
-}
-
 PaneElement PaneInput::hitTest(QPoint client) const {
-    if (!clientRect().contains(client))
+    if (!pane_.clientRect().contains(client))
         return {};
-    const PaneRenderer& r = *pane_.renderer_;
-    for (const auto& bar : pane_.state_.bars) {
+    const PaneRenderer& r = pane_.renderer();
+    for (const auto& bar : pane_.state.bars) {
         const bool hasTitle = !(bar->Title.isEmpty() && !bar->CanExpand);
         if (hasTitle && r.titleRect(*bar).contains(client))
             return PaneElement::title(bar->ID);
@@ -71,14 +64,14 @@ PaneElement PaneInput::hitTest(QPoint client) const {
 }
 
 QRect PaneInput::redraw(pcExplorerBar& bar, pcExplorerBarItem* item) {
-    if (!pane_.state_.Redraw)
+    if (!pane_.state.Redraw)
         return {};
-    return item ? pane_.renderer_->renderItem(bar, *item) : pane_.renderer_->renderBarTitle(bar);
+    return item ? pane_.renderer().renderItem(bar, *item) : pane_.renderer().renderBarTitle(bar);
 }
 
 QRect PaneInput::coolAllBut(PaneElement keep) {
     QRect dirty;
-    for (auto& bar : pane_.state_.bars) {
+    for (auto& bar : pane_.state.bars) {
         if ((bar->MouseOver || bar->MouseDown) && keep != PaneElement::title(bar->ID)) {
             bar->MouseOver = bar->MouseDown = false;
             dirty |= redraw(*bar, nullptr);
@@ -95,7 +88,7 @@ QRect PaneInput::coolAllBut(PaneElement keep) {
 
 void PaneInput::showPointer(bool hand) {
     // The pane may have moved to a screen of another pixel density.
-    const qreal dpr = pane_.devicePixelRatioF();
+    const qreal dpr = pane_.widget().devicePixelRatioF();
     const bool stale = hand && dpr != handRatio_;
     if (stale) {
         hand_ = handCursor(dpr);
@@ -105,16 +98,16 @@ void PaneInput::showPointer(bool hand) {
         return;
     handShown_ = hand;
     if (hand)
-        pane_.setCursor(hand_);
+        pane_.widget().setCursor(hand_);
     else
-        pane_.unsetCursor();
+        pane_.widget().unsetCursor();
 }
 
 void PaneInput::showTip(const QString& tip) {
-    const QString old = pane_.toolTip();
+    const QString old = pane_.widget().toolTip();
     if (old == tip)
         return;
-    pane_.setToolTip(tip);
+    pane_.widget().setToolTip(tip);
     // An empty tooltip text does not take down a tip already shown.
     if (!old.isEmpty() && QToolTip::isVisible() && QToolTip::text() == old)
         QToolTip::hideText();
@@ -122,12 +115,12 @@ void PaneInput::showTip(const QString& tip) {
 
 QString PaneInput::tipAt(QPoint client, QRect* area) const {
     const PaneElement hit = hitTest(client);
-    const pcExplorerBar* bar = pane_.model_.findBar(hit.barId);
+    const pcExplorerBar* bar = pane_.model.findBar(hit.barId);
     if (hit.isNone() || !bar)
         return {};
-    const PaneRenderer& r = *pane_.renderer_;
+    const PaneRenderer& r = pane_.renderer();
     if (hit.isItem()) {
-        const pcExplorerBarItem* item = pane_.model_.findItem(hit.itemId);
+        const pcExplorerBarItem* item = pane_.model.findItem(hit.itemId);
         if (!item)
             return {};
         if (area)
@@ -147,34 +140,33 @@ void PaneInput::mouseMove(QPoint client, Qt::MouseButtons buttons) {
 }
 
 void PaneInput::contentMoved(QPoint client, Qt::MouseButtons buttons) {
-    if (buttons == Qt::NoButton && clientRect().contains(client))
+    if (buttons == Qt::NoButton && pane_.clientRect().contains(client))
         track(client, true);
 }
 
 void PaneInput::pointerLeft() {
-    PaneState& s = pane_.state_;
+    PaneState& s = pane_.state;
     const QRect dirty = coolAllBut({});
-    if (!dirty.isEmpty())
-        pane_.update(dirty);
+    pane_.updateArea(dirty);
     showTip({});
-    pane_.hoverTimer_.setInterval(0);
+    pane_.hoverTimer().setInterval(0);
     showPointer(false);
     s.hoverBarID = s.hoverItemID = 0;
 }
 
 void PaneInput::track(QPoint client, bool raiseHighlight) {
-    PaneState& s = pane_.state_;
+    PaneState& s = pane_.state;
     const PaneElement hit = hitTest(client);
     QRect dirty = coolAllBut(hit);
-    pcExplorerBar* bar = pane_.model_.findBar(hit.barId);
+    pcExplorerBar* bar = pane_.model.findBar(hit.barId);
     if (hit.isNone() || !bar) {
         showTip({});
-        pane_.hoverTimer_.setInterval(0);
+        pane_.hoverTimer().setInterval(0);
         showPointer(false);
         s.hoverBarID = s.hoverItemID = 0;
     } else if (hit.isItem()) {
-        pcExplorerBarItem* item = pane_.model_.findItem(hit.itemId);
-        pane_.hoverTimer_.setInterval(kHoverInterval);
+        pcExplorerBarItem* item = pane_.model.findItem(hit.itemId);
+        pane_.hoverTimer().setInterval(kHoverInterval);
         showPointer(true);
         showTip(item->ToolTipText);
         if (!item->MouseOver) {
@@ -184,7 +176,7 @@ void PaneInput::track(QPoint client, bool raiseHighlight) {
         s.hoverBarID = bar->ID;
         s.hoverItemID = item->ID;
     } else {
-        pane_.hoverTimer_.setInterval(kHoverInterval);
+        pane_.hoverTimer().setInterval(kHoverInterval);
         showPointer(bar->CanExpand);
         showTip(bar->ToolTipText);
         if (!bar->MouseOver) {
@@ -194,21 +186,20 @@ void PaneInput::track(QPoint client, bool raiseHighlight) {
         s.hoverBarID = bar->ID;
         s.hoverItemID = 0;
     }
-    if (!dirty.isEmpty())
-        pane_.update(dirty);
+    pane_.updateArea(dirty);
     if (raiseHighlight)
         pane_.raiseHighlight(s.hoverBarID, s.hoverItemID);
 }
 
 void PaneInput::hoverTick() {
-    PaneState& s = pane_.state_;
-    pcExplorerBar* bar = pane_.model_.findBar(s.hoverBarID);
-    pcExplorerBarItem* item = pane_.model_.findItem(s.hoverItemID);
+    PaneState& s = pane_.state;
+    pcExplorerBar* bar = pane_.model.findBar(s.hoverBarID);
+    pcExplorerBarItem* item = pane_.model.findItem(s.hoverItemID);
     if (!bar)
         s.hoverBarID = 0;
     if (!item)
         s.hoverItemID = 0;
-    if (clientRect().contains(pane_.mapFromGlobal(cursorSource_())))
+    if (pane_.clientRect().contains(pane_.widget().mapFromGlobal(cursorSource_())))
         return;
     // The item loses its hot look as well as the title: leaving the pane
     // over an item must not leave the item hot.
@@ -219,12 +210,11 @@ void PaneInput::hoverTick() {
     }
     if (item && item->MouseOver) {
         item->MouseOver = false;
-        if (pcExplorerBar* owner = pane_.model_.findBar(item->BarID))
+        if (pcExplorerBar* owner = pane_.model.findBar(item->BarID))
             dirty |= redraw(*owner, item);
     }
-    if (!dirty.isEmpty())
-        pane_.update(dirty);
-    pane_.hoverTimer_.setInterval(0);
+    pane_.updateArea(dirty);
+    pane_.hoverTimer().setInterval(0);
 }
 
 void PaneInput::setCursorSource(std::function<QPoint()> source) {
@@ -232,11 +222,11 @@ void PaneInput::setCursorSource(std::function<QPoint()> source) {
 }
 
 void PaneInput::mousePress(QPoint client, Qt::MouseButton button) {
-    pane_.hoverTimer_.setInterval(0);
+    pane_.hoverTimer().setInterval(0);
     const PaneElement hit = hitTest(client);
     QRect dirty = coolAllBut(hit);
-    pcExplorerBar* bar = pane_.model_.findBar(hit.barId);
-    pcExplorerBarItem* item = hit.isItem() ? pane_.model_.findItem(hit.itemId) : nullptr;
+    pcExplorerBar* bar = pane_.model.findBar(hit.barId);
+    pcExplorerBarItem* item = hit.isItem() ? pane_.model.findItem(hit.itemId) : nullptr;
     if (bar && (hit.isTitle() || item)) {
         const bool left = button == Qt::LeftButton;
         if (item) {
@@ -248,26 +238,24 @@ void PaneInput::mousePress(QPoint client, Qt::MouseButton button) {
         }
         dirty |= redraw(*bar, item);
     }
-    if (!dirty.isEmpty())
-        pane_.update(dirty);
+    pane_.updateArea(dirty);
     if (button != Qt::RightButton || !bar)
         return;
-    const PaneWindowId window = pane_.window_;
     if (item)
-        emit pane_.ItemRightClick(cExplorerBarItem(window, bar->ID, item->ID));
+        pane_.rightClickItem(bar->ID, item->ID);
     else if (hit.isTitle())
-        emit pane_.BarRightClick(cExplorerBar(window, bar->ID));
+        pane_.rightClickBar(bar->ID);
 }
 
 void PaneInput::mouseRelease(QPoint client, Qt::MouseButton button, Qt::MouseButtons stillDown) {
-    const QPointer<torkExplorerBarCtl> alive(&pane_);
+    const QPointer<torkExplorerBarCtlPrivate> alive(&pane_);
     if (button == Qt::LeftButton)
         releaseLeft(client);
     // The press stopped hot-tracking; whatever is under the pointer now (the
     // click may have moved or removed elements) is hot, nothing else.
     if (!alive || stillDown != Qt::NoButton)
         return;
-    if (clientRect().contains(client))
+    if (pane_.clientRect().contains(client))
         track(client, true);
     else
         pointerLeft();
@@ -277,16 +265,16 @@ void PaneInput::releaseLeft(QPoint client) {
     const PaneElement hit = hitTest(client);
     bool clickIt = false;
     if (hit.isItem()) {
-        const pcExplorerBarItem* item = pane_.model_.findItem(hit.itemId);
+        const pcExplorerBarItem* item = pane_.model.findItem(hit.itemId);
         clickIt = item && item->MouseDown;
     } else if (hit.isTitle()) {
-        const pcExplorerBar* bar = pane_.model_.findBar(hit.barId);
+        const pcExplorerBar* bar = pane_.model.findBar(hit.barId);
         clickIt = bar && bar->MouseDown;
     }
     // Released before the click: its handler may remove the element or the
     // pane. Items are released too, so a later stray release clicks nothing.
     QRect dirty;
-    for (auto& bar : pane_.state_.bars) {
+    for (auto& bar : pane_.state.bars) {
         if (bar->MouseDown) {
             bar->MouseDown = false;
             dirty |= redraw(*bar, nullptr);
@@ -298,80 +286,11 @@ void PaneInput::releaseLeft(QPoint client) {
             }
         }
     }
-    if (!dirty.isEmpty())
-        pane_.update(dirty);
+    pane_.updateArea(dirty);
     if (!clickIt)
         return;
     if (hit.isItem())
-        clickItem(hit.itemId);
+        pane_.clickItem(hit.itemId);
     else
-        clickBar(hit.barId);
-}
-
-PaneElement PaneInput::focusMark() const {
-    const PaneState& s = pane_.state_;
-    if (s.focusItemID != 0) {
-        const pcExplorerBarItem* item = pane_.model_.findItem(s.focusItemID);
-        return item ? PaneElement::item(item->BarID, item->ID) : PaneElement{};
-    }
-    return pane_.model_.findBar(s.focusBarID) ? PaneElement::title(s.focusBarID) : PaneElement{};
-}
-
-void PaneInput::setFocusMark(PaneElement element) {
-    PaneState& s = pane_.state_;
-    s.focusBarID = element.isTitle() ? element.barId : 0;
-    s.focusItemID = element.itemId;
-    for (auto& bar : s.bars) {
-        bar->HasFocus = s.focusBarID == bar->ID;
-        for (auto& item : bar->items)
-            item->HasFocus = s.focusItemID == item->ID;
-    }
-    if (s.hasFocus)
-        PaneAccessible::focusMoved(pane_, element);
-}
-
-void PaneInput::clickBar(std::int32_t barId) {
-    pcExplorerBar* bar = pane_.model_.findBar(barId);
-    if (!bar)
-        return;
-    if (focusMark() != PaneElement::title(barId)) {
-        setFocusMark(PaneElement::title(barId));
-        pane_.repaintSoon();
-    }
-    if (bar->CanExpand)
-        pane_.animateBarTo(*bar, bar->State == BarExpanded ? BarCollapsed : BarExpanded);
-    emit pane_.BarClick(cExplorerBar(pane_.window_, barId));
-}
-
-void PaneInput::clickItem(std::int32_t itemId) {
-    const pcExplorerBarItem* item = pane_.model_.findItem(itemId);
-    if (!item)
-        return;
-    const std::int32_t barId = item->BarID;
-    if (focusMark() != PaneElement::item(barId, itemId)) {
-        setFocusMark(PaneElement::item(barId, itemId));
-        pane_.repaintSoon();
-    }
-    emit pane_.ItemClick(cExplorerBarItem(pane_.window_, barId, itemId));
-}
-
-void PaneInput::clickMnemonic(QChar key) {
-    const auto matches = [key](const QString& text) {
-        const QChar mnemonic = pcMnemonics::mnemonicOf(text);
-        return !mnemonic.isNull() && mnemonic.toCaseFolded() == key.toCaseFolded();
-    };
-    for (const auto& bar : pane_.state_.bars) {
-        if (matches(bar->Title)) {
-            clickBar(bar->ID);
-            return;
-        }
-    }
-    // Items in the order they were made: IDs come from one rising counter.
-    const pcExplorerBarItem* first = nullptr;
-    for (const auto& bar : pane_.state_.bars)
-        for (const auto& item : bar->items)
-            if (isClickableLink(*item) && matches(item->Text) && (!first || item->ID < first->ID))
-                first = item.get();
-    if (first)
-        clickItem(first->ID);
+        pane_.clickBar(hit.barId);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 // The task pane's mouse input: hit testing, hot-tracking with the hand cursor
-// and tooltips, the hover timer that notices the pointer leaving, presses and
-// releases, and the clicks they (and the keyboard, mnemonics and
-// accessibility) make on titles and items, with the focus mark they move.
+// and tooltips, the hover timer that notices the pointer leaving, and presses
+// and releases, which click titles and items through the pane's core.
 
 #include "PaneElement.h"
 
@@ -13,13 +12,13 @@
 
 #include <functional>
 
-class torkExplorerBarCtl;
+class torkExplorerBarCtlPrivate;
 struct pcExplorerBar;
 struct pcExplorerBarItem;
 
 class PaneInput {
 public:
-    explicit PaneInput(torkExplorerBarCtl& pane);
+    explicit PaneInput(torkExplorerBarCtlPrivate& pane);
     PaneInput(const PaneInput&) = delete;
     PaneInput& operator=(const PaneInput&) = delete;
 
@@ -27,8 +26,6 @@ public:
 
     // The title or clickable item under a point in client coordinates.
     PaneElement hitTest(QPoint client) const;
-    // The client area: the pane less its vertical scroll bar.
-    QRect clientRect() const;
 
     void mouseMove(QPoint client, Qt::MouseButtons buttons);
     void mousePress(QPoint client, Qt::MouseButton button);
@@ -43,19 +40,9 @@ public:
     // Where the hover timer reads the pointer's screen position.
     void setCursorSource(std::function<QPoint()> source);
 
-    // Clicks: focus mark to the element, bars toggled, then the event.
-    void clickBar(std::int32_t barId);
-    void clickItem(std::int32_t itemId);
-    // Alt+key: the first bar, else the first clickable item, with that mnemonic.
-    void clickMnemonic(QChar key);
-
     // The program's hand cursor for a device pixel ratio: the picture at
     // that density, its hot spot on the fingertip in the picture's pixels.
     static QCursor handCursor(qreal devicePixelRatio);
-
-    PaneElement focusMark() const;
-    // Moves the mark (none clears it); the caller repaints.
-    void setFocusMark(PaneElement element);
 
 private:
     // Clears the hot and pressed look of everything but `keep`; returns
@@ -69,7 +56,7 @@ private:
     void showPointer(bool hand);
     void showTip(const QString& tip);
 
-    torkExplorerBarCtl& pane_;
+    torkExplorerBarCtlPrivate& pane_;
     std::function<QPoint()> cursorSource_;
     QCursor hand_;
     qreal handRatio_ = 0; // the device pixel ratio hand_ was made for

@@ -1,7 +1,6 @@
 #include "PaneKeyboard.h"
 
-#include "PaneInput.h"
-#include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QKeyEvent>
 
@@ -24,17 +23,16 @@ bool isFocusableItem(const pcExplorerBarItem& item) {
 
 } // namespace
 
-PaneKeyboard::PaneKeyboard(torkExplorerBarCtl& pane, PaneInput& input)
-    : pane_(pane)
-    , input_(input) {}
+PaneKeyboard::PaneKeyboard(torkExplorerBarCtlPrivate& pane)
+    : pane_(pane) {}
 
 bool PaneKeyboard::isFocusable(PaneElement element) const {
-    const pcExplorerBar* bar = pane_.model_.findBar(element.barId);
+    const pcExplorerBar* bar = pane_.model.findBar(element.barId);
     if (!bar)
         return false;
     if (element.isTitle())
         return bar->CanExpand;
-    const pcExplorerBarItem* item = pane_.model_.findItem(element.itemId);
+    const pcExplorerBarItem* item = pane_.model.findItem(element.itemId);
     return item && bar->State == BarExpanded && isFocusableItem(*item);
 }
 
@@ -43,7 +41,7 @@ PaneElement PaneKeyboard::step(PaneElement from, bool forward) const {
     // element that is not focusable (a collapsed bar's item marked by its
     // mnemonic) still has a next and a previous element.
     std::vector<PaneElement> all;
-    for (const auto& bar : pane_.state_.bars) {
+    for (const auto& bar : pane_.state.bars) {
         all.push_back(PaneElement::title(bar->ID));
         for (const auto& item : bar->items)
             all.push_back(PaneElement::item(bar->ID, item->ID));
@@ -63,7 +61,7 @@ PaneElement PaneKeyboard::step(PaneElement from, bool forward) const {
 }
 
 PaneElement PaneKeyboard::barStop(int position) const {
-    const pcExplorerBar& bar = *pane_.state_.bars[static_cast<std::size_t>(position)];
+    const pcExplorerBar& bar = *pane_.state.bars[static_cast<std::size_t>(position)];
     if (bar.CanExpand)
         return PaneElement::title(bar.ID);
     if (bar.State == BarExpanded)
@@ -76,8 +74,8 @@ PaneElement PaneKeyboard::barStop(int position) const {
 PaneElement PaneKeyboard::tabStop(PaneElement from, bool forward) const {
     // Tab moves from bar to bar (its title, or its first element when the
     // title cannot take the mark); Shift+Tab from an item goes to its title.
-    const int count = pane_.model_.barCount();
-    const int at = pane_.model_.barPosition(from.barId) - 1; // -1: no mark
+    const int count = pane_.model.barCount();
+    const int at = pane_.model.barPosition(from.barId) - 1; // -1: no mark
     if (at < 0)
         return step({}, forward);
     if (forward) {
@@ -95,12 +93,12 @@ PaneElement PaneKeyboard::tabStop(PaneElement from, bool forward) const {
 }
 
 PaneElement PaneKeyboard::home() const {
-    const pcExplorerBar& first = *pane_.state_.bars.front();
+    const pcExplorerBar& first = *pane_.state.bars.front();
     return first.CanExpand ? PaneElement::title(first.ID) : step({}, true);
 }
 
 PaneElement PaneKeyboard::end() const {
-    const pcExplorerBar& last = *pane_.state_.bars.back();
+    const pcExplorerBar& last = *pane_.state.bars.back();
     if (last.CanExpand && last.State != BarExpanded)
         return PaneElement::title(last.ID);
     for (auto it = last.items.rbegin(); it != last.items.rend(); ++it) {
@@ -113,17 +111,17 @@ PaneElement PaneKeyboard::end() const {
 }
 
 void PaneKeyboard::navigateTo(PaneElement target) {
-    pane_.state_.keyboardUsed = true;
-    input_.setFocusMark(target);
+    pane_.state.keyboardUsed = true;
+    pane_.setFocusMark(target);
     pane_.repaintSoon();
     if (target.isNone())
         return;
-    if (pcExplorerBar* bar = pane_.model_.findBar(target.barId); bar && target.isItem()) {
+    if (pcExplorerBar* bar = pane_.model.findBar(target.barId); bar && target.isItem()) {
         if (bar->State != BarExpanded)
             pane_.animateBarTo(*bar, BarExpanded);
     }
-    pcExplorerBar* bar = pane_.model_.findBar(target.barId);
-    pcExplorerBarItem* item = target.isItem() ? pane_.model_.findItem(target.itemId) : nullptr;
+    pcExplorerBar* bar = pane_.model.findBar(target.barId);
+    pcExplorerBarItem* item = target.isItem() ? pane_.model.findItem(target.itemId) : nullptr;
     if (!bar || (target.isItem() && !item))
         return;
     pane_.scrollIntoView(*bar, item);
@@ -133,12 +131,12 @@ void PaneKeyboard::navigateTo(PaneElement target) {
 }
 
 bool PaneKeyboard::keyPress(const QKeyEvent& event) {
-    if (pane_.state_.bars.empty())
+    if (pane_.state.bars.empty())
         return false;
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     const int key = event.key();
-    const PaneElement mark = input_.focusMark();
+    const PaneElement mark = pane_.focusMark();
     if (isActivationKey(key)) {
         // Without a mark the key is not the pane's: a dialog's default
         // button may take it.
@@ -167,25 +165,25 @@ bool PaneKeyboard::keyPress(const QKeyEvent& event) {
 }
 
 bool PaneKeyboard::keyRelease(const QKeyEvent& event) {
-    if (pane_.state_.bars.empty() || !isActivationKey(event.key()) || event.isAutoRepeat())
+    if (pane_.state.bars.empty() || !isActivationKey(event.key()) || event.isAutoRepeat())
         return false;
     // Only a key pressed here: the release of an Enter that closed a
     // message box opened by a click must not click again.
     if (pressedKey_ != event.key())
         return false;
     pressedKey_ = 0;
-    const PaneElement mark = input_.focusMark();
+    const PaneElement mark = pane_.focusMark();
     if (mark.isItem())
-        input_.clickItem(mark.itemId);
+        pane_.clickItem(mark.itemId);
     else if (mark.isTitle())
-        input_.clickBar(mark.barId);
+        pane_.clickBar(mark.barId);
     return true;
 }
 
 bool PaneKeyboard::tab(bool forward) {
-    if (pane_.state_.bars.empty())
+    if (pane_.state.bars.empty())
         return false;
-    const PaneElement target = tabStop(input_.focusMark(), forward);
+    const PaneElement target = tabStop(pane_.focusMark(), forward);
     navigateTo(target);
     return !target.isNone();
 }
@@ -194,11 +192,11 @@ void PaneKeyboard::focusEntered(Qt::FocusReason reason) {
     pressedKey_ = 0;
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
         return;
-    if (pane_.state_.bars.empty())
+    if (pane_.state.bars.empty())
         return;
     // Back from a hosted control: go on from its item; else start afresh.
-    PaneElement from = input_.focusMark();
-    const pcExplorerBarItem* item = pane_.model_.findItem(from.itemId);
+    PaneElement from = pane_.focusMark();
+    const pcExplorerBarItem* item = pane_.model.findItem(from.itemId);
     if (!item || !hostsControl(*item))
         from = {};
     const PaneElement target = tabStop(from, reason == Qt::TabFocusReason);

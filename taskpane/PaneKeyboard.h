@@ -8,13 +8,12 @@
 
 #include <Qt>
 
-class PaneInput;
 class QKeyEvent;
-class torkExplorerBarCtl;
+class torkExplorerBarCtlPrivate;
 
 class PaneKeyboard {
 public:
-    PaneKeyboard(torkExplorerBarCtl& pane, PaneInput& input);
+    explicit PaneKeyboard(torkExplorerBarCtlPrivate& pane);
 
     // True when the key was the pane's; false lets it travel on.
     bool keyPress(const QKeyEvent& event);
@@ -38,7 +37,6 @@ private:
     // Moves the mark there (none clears it), shows it and scrolls to it.
     void navigateTo(PaneElement target);
 
-    torkExplorerBarCtl& pane_;
-    PaneInput& input_;
+    torkExplorerBarCtlPrivate& pane_;
     int pressedKey_ = 0; // Enter or Space pressed in the pane, awaiting release
 };

@@ -1,11 +1,10 @@
 #pragma once
 
 // The task pane's data: one record per bar and per item, and the pane-wide
-// state. The control (torkExplorerBarCtl) owns them; layout, painting and
+// state. The pane's core (torkExplorerBarCtlPrivate) owns them; layout, painting and
 // input read and update them; the public handle classes reach them by ID.
 
-#include "ColourValue.h"
-#include "SystemColours.h"
+#include "PaneTypes.h"
 
 #include <QFont>
 #include <QImage>
@@ -17,27 +16,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-// The pane's names for the shared colour value (ColourValue.h).
-using OleColor = zelvano::ColourValue;
-inline constexpr OleColor kDefaultColor = zelvano::kDefaultColour;
-inline constexpr OleColor kSysColorWindow = zelvano::systemColourCode(zelvano::SysWindow);
-
-enum ItemKind : std::int32_t {
-    ItemKindLink = 0,
-    ItemKindText = 1,
-    ItemKindHostedControl = 2,
-};
-
-enum BarState : std::int32_t {
-    BarCollapsed = 0,
-    BarExpanded = 1,
-};
-
-enum PaneStyle : std::int32_t {
-    PaneStyleTaskPane = 0,
-    PaneStyleSearch = 1,
-};
 
 struct pcExplorerBarItem {
     std::int32_t ID = 0;
@@ -108,17 +86,6 @@ struct pcExplorerBar {
     std::vector<std::unique_ptr<pcExplorerBarItem>> items;
 
     bool isAnimating() const { return Expanding || Collapsing; }
-};
-
-// An icon source: icons by 0-based index, all of one square size.
-struct PaneImageList {
-    std::vector<QImage> icons;
-    int iconSize = 0; // width (= height) in device-independent pixels
-
-    bool isEmpty() const { return icons.empty(); }
-    const QImage* icon(int index) const {
-        return index >= 0 && index < static_cast<int>(icons.size()) ? &icons[index] : nullptr;
-    }
 };
 
 // Pane-wide state that layout, painting and input share.

@@ -9,8 +9,8 @@ namespace PaneRegistry {
 namespace {
 
 // GUI thread only, like the panes themselves.
-std::unordered_map<PaneWindowId, torkExplorerBarCtl*>& panes() {
-    static std::unordered_map<PaneWindowId, torkExplorerBarCtl*> map;
+std::unordered_map<PaneWindowId, torkExplorerBarCtlPrivate*>& panes() {
+    static std::unordered_map<PaneWindowId, torkExplorerBarCtlPrivate*> map;
     return map;
 }
 
@@ -18,7 +18,7 @@ PaneWindowId lastWindow = 0;
 
 } // namespace
 
-PaneWindowId add(torkExplorerBarCtl* pane) {
+PaneWindowId add(torkExplorerBarCtlPrivate* pane) {
     panes().emplace(++lastWindow, pane);
     return lastWindow;
 }
@@ -27,13 +27,13 @@ void remove(PaneWindowId window) {
     panes().erase(window);
 }
 
-torkExplorerBarCtl* find(PaneWindowId window) {
+torkExplorerBarCtlPrivate* find(PaneWindowId window) {
     const auto it = panes().find(window);
     return it == panes().end() ? nullptr : it->second;
 }
 
-torkExplorerBarCtl& resolve(PaneWindowId window) {
-    torkExplorerBarCtl* pane = find(window);
+torkExplorerBarCtlPrivate& resolve(PaneWindowId window) {
+    torkExplorerBarCtlPrivate* pane = find(window);
     if (!pane)
         pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
     return *pane;

@@ -5,18 +5,16 @@
 // the pane again on every call, so a handle that outlives its pane fails
 // cleanly instead of touching freed memory. Window ids are never reused.
 
-#include <cstdint>
+#include "PaneTypes.h"
 
-class torkExplorerBarCtl;
-
-using PaneWindowId = std::uint64_t; // 0: no window
+class torkExplorerBarCtlPrivate;
 
 namespace PaneRegistry {
 
-PaneWindowId add(torkExplorerBarCtl* pane);
+PaneWindowId add(torkExplorerBarCtlPrivate* pane);
 void remove(PaneWindowId window);
-torkExplorerBarCtl* find(PaneWindowId window);
+torkExplorerBarCtlPrivate* find(PaneWindowId window);
 // The live pane of `window`; error 364 when it is gone.
-torkExplorerBarCtl& resolve(PaneWindowId window);
+torkExplorerBarCtlPrivate& resolve(PaneWindowId window);
 
 } // namespace PaneRegistry

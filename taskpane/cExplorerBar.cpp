@@ -1,13 +1,19 @@
 #include "cExplorerBar.h"
 
-#include "torkExplorerBarCtl.h"
+#include "PaneRegistry.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 cExplorerBar::cExplorerBar(PaneWindowId window, std::int32_t barId)
     : window_(window)
     , barId_(barId) {}
 
+struct cExplorerBar::Target {
+    torkExplorerBarCtlPrivate& pane;
+    pcExplorerBar& bar;
+};
+
 cExplorerBar::Target cExplorerBar::resolve() const {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
     return {pane, pane.barOrUnloaded(barId_)};
 }
 
@@ -209,14 +215,14 @@ void cExplorerBar::setItemData(std::int32_t data) {
 
 std::int32_t cExplorerBar::Index() const {
     auto [pane, bar] = resolve();
-    return pane.model_.barPosition(bar.ID);
+    return pane.model.barPosition(bar.ID);
 }
 
 void cExplorerBar::setIndex(std::int32_t position) {
     auto [pane, bar] = resolve();
-    pane.model_.moveBar(bar.ID, position);
+    pane.model.moveBar(bar.ID, position);
     pane.relayoutAndRepaint();
-    if (pane.state_.focusBarID == bar.ID)
+    if (pane.state.focusBarID == bar.ID)
         pane.scrollIntoView(bar);
 }
 

@@ -59,10 +59,7 @@ public:
     cExplorerBarItems Items() const;
 
 private:
-    struct Target {
-        torkExplorerBarCtl& pane;
-        pcExplorerBar& bar;
-    };
+    struct Target; // the pane's core and the records, in the source file
     Target resolve() const;
 
     PaneWindowId window_ = 0;

@@ -1,14 +1,21 @@
 #include "cExplorerBarItem.h"
 
-#include "torkExplorerBarCtl.h"
+#include "PaneRegistry.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 cExplorerBarItem::cExplorerBarItem(PaneWindowId window, std::int32_t barId, std::int32_t itemId)
     : window_(window)
     , barId_(barId)
     , itemId_(itemId) {}
 
+struct cExplorerBarItem::Target {
+    torkExplorerBarCtlPrivate& pane;
+    pcExplorerBar& bar;
+    pcExplorerBarItem& item;
+};
+
 cExplorerBarItem::Target cExplorerBarItem::resolve() const {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
     pcExplorerBarItem& item = pane.itemOrUnloaded(itemId_);
     return {pane, pane.barOrUnloaded(item.BarID), item};
 }
@@ -154,12 +161,12 @@ void cExplorerBarItem::setItemData(std::int32_t data) {
 
 std::int32_t cExplorerBarItem::Index() const {
     auto [pane, bar, item] = resolve();
-    return pane.model_.itemPosition(bar, item.ID);
+    return pane.model.itemPosition(bar, item.ID);
 }
 
 void cExplorerBarItem::setIndex(std::int32_t position) {
     auto [pane, bar, item] = resolve();
-    pane.model_.moveItem(bar, item.ID, position);
+    pane.model.moveItem(bar, item.ID, position);
     pane.relayoutAndRepaint();
 }
 

@@ -4,8 +4,7 @@
 // item ID, nothing else. Every call finds the item again and raises error 364
 // when the pane or the item is gone. A default-constructed handle is "none".
 
-#include "PaneRecords.h"
-#include "PaneRegistry.h"
+#include "PaneTypes.h"
 
 #include <QFont>
 #include <QString>
@@ -13,8 +12,6 @@
 
 #include <cstdint>
 #include <optional>
-
-class torkExplorerBarCtl;
 
 class cExplorerBarItem {
 public:
@@ -58,11 +55,7 @@ public:
     void EnsureVisible();
 
 private:
-    struct Target {
-        torkExplorerBarCtl& pane;
-        pcExplorerBar& bar;
-        pcExplorerBarItem& item;
-    };
+    struct Target; // the pane's core and the records, in the source file
     Target resolve() const;
 
     PaneWindowId window_ = 0;

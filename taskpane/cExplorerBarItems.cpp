@@ -1,13 +1,19 @@
 #include "cExplorerBarItems.h"
 
-#include "torkExplorerBarCtl.h"
+#include "PaneRegistry.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 cExplorerBarItems::cExplorerBarItems(PaneWindowId window, std::int32_t barId)
     : window_(window)
     , barId_(barId) {}
 
+struct cExplorerBarItems::Target {
+    torkExplorerBarCtlPrivate& pane;
+    pcExplorerBar& bar;
+};
+
 cExplorerBarItems::Target cExplorerBarItems::resolve() const {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
     return {pane, pane.barOrUnloaded(barId_)};
 }
 
@@ -17,7 +23,7 @@ std::int32_t cExplorerBarItems::Count() const {
 
 void cExplorerBarItems::Clear() {
     auto [pane, bar] = resolve();
-    const auto removed = pane.model_.takeAllItems(bar);
+    const auto removed = pane.model.takeAllItems(bar);
     for (const auto& item : removed)
         pane.discardItem(*item);
     pane.remeasureBar(bar);
@@ -26,10 +32,10 @@ void cExplorerBarItems::Clear() {
 
 void cExplorerBarItems::Remove(const QVariant& key) {
     auto [pane, bar] = resolve();
-    const pcExplorerBarItem* item = pane.model_.lookupItem(bar, key);
+    const pcExplorerBarItem* item = pane.model.lookupItem(bar, key);
     if (!item)
         return;
-    const auto removed = pane.model_.takeItem(bar, item->ID);
+    const auto removed = pane.model.takeItem(bar, item->ID);
     pane.discardItem(*removed);
     pane.remeasureBar(bar);
     pane.relayoutAndRepaint();
@@ -39,7 +45,7 @@ cExplorerBarItem cExplorerBarItems::Add(const QVariant& index, const QVariant& k
                                         const QString& text, std::int32_t iconIndex,
                                         std::int32_t itemType) {
     auto [pane, bar] = resolve();
-    pcExplorerBarItem& item = pane.model_.addItem(bar, index, key, text, iconIndex, itemType);
+    pcExplorerBarItem& item = pane.model.addItem(bar, index, key, text, iconIndex, itemType);
     pane.updateMnemonic({}, item.Text);
     pane.remeasureItem(bar, item);
     pane.relayoutAndRepaint();
@@ -48,10 +54,10 @@ cExplorerBarItem cExplorerBarItems::Add(const QVariant& index, const QVariant& k
 
 cExplorerBarItem cExplorerBarItems::Item(const QVariant& key) const {
     auto [pane, bar] = resolve();
-    return cExplorerBarItem(window_, bar.ID, pane.model_.itemOrRaise(bar, key).ID);
+    return cExplorerBarItem(window_, bar.ID, pane.model.itemOrRaise(bar, key).ID);
 }
 
 bool cExplorerBarItems::Exists(const QVariant& indexOrKey) const {
     auto [pane, bar] = resolve();
-    return pane.model_.lookupItem(bar, indexOrKey) != nullptr;
+    return pane.model.lookupItem(bar, indexOrKey) != nullptr;
 }

@@ -30,10 +30,7 @@ public:
     bool Exists(const QVariant& indexOrKey) const;
 
 private:
-    struct Target {
-        torkExplorerBarCtl& pane;
-        pcExplorerBar& bar;
-    };
+    struct Target; // the pane's core and the records, in the source file
     Target resolve() const;
 
     PaneWindowId window_ = 0;

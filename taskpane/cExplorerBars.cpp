@@ -1,36 +1,37 @@
 #include "cExplorerBars.h"
 
-#include "torkExplorerBarCtl.h"
+#include "PaneRegistry.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 cExplorerBars::cExplorerBars(PaneWindowId window)
     : window_(window) {}
 
 std::int32_t cExplorerBars::Count() const {
-    return PaneRegistry::resolve(window_).model_.barCount();
+    return PaneRegistry::resolve(window_).model.barCount();
 }
 
 void cExplorerBars::Clear() {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
-    const auto removed = pane.model_.takeAllBars();
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
+    const auto removed = pane.model.takeAllBars();
     for (const auto& bar : removed)
         pane.discardBar(*bar);
-    pane.state_.keyboardUsed = false; // no focus rectangle until the next key
+    pane.state.keyboardUsed = false; // no focus rectangle until the next key
     pane.relayoutAndRepaint();
 }
 
 void cExplorerBars::Remove(const QVariant& key) {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
-    const pcExplorerBar* bar = pane.model_.lookupBar(key);
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
+    const pcExplorerBar* bar = pane.model.lookupBar(key);
     if (!bar)
         return;
-    const auto removed = pane.model_.takeBar(bar->ID);
+    const auto removed = pane.model.takeBar(bar->ID);
     pane.discardBar(*removed);
     pane.relayoutAndRepaint();
 }
 
 cExplorerBar cExplorerBars::Add(const QVariant& index, const QVariant& key, const QString& title) {
-    torkExplorerBarCtl& pane = PaneRegistry::resolve(window_);
-    pcExplorerBar& bar = pane.model_.addBar(index, key, title);
+    torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
+    pcExplorerBar& bar = pane.model.addBar(index, key, title);
     pane.updateMnemonic({}, bar.Title);
     pane.remeasureBar(bar);
     pane.relayoutAndRepaint();
@@ -38,10 +39,10 @@ cExplorerBar cExplorerBars::Add(const QVariant& index, const QVariant& key, cons
 }
 
 cExplorerBar cExplorerBars::Item(const QVariant& indexOrKey) const {
-    const pcExplorerBar* bar = PaneRegistry::resolve(window_).model_.lookupBar(indexOrKey);
+    const pcExplorerBar* bar = PaneRegistry::resolve(window_).model.lookupBar(indexOrKey);
     return bar ? cExplorerBar(window_, bar->ID) : cExplorerBar();
 }
 
 bool cExplorerBars::Exists(const QVariant& indexOrKey) const {
-    return PaneRegistry::resolve(window_).model_.lookupBar(indexOrKey) != nullptr;
+    return PaneRegistry::resolve(window_).model.lookupBar(indexOrKey) != nullptr;
 }

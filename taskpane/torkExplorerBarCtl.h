@@ -1,23 +1,16 @@
 #pragma once
 
 // The task pane: a vertical stack of collapsible bars of clickable items.
-// This class holds the records (PaneState), the keyed collections over them
-// (PaneModel) and the renderer, and publishes the object model that hosts
-// script against through light handles (cExplorerBars and friends).
-//
-// Every effect a change has on the screen goes through one private method
-// (relayoutAndRepaint, remeasureBar, animateBarTo, scrollIntoView, ...), all
-// gated on Redraw, so painting, animation and input code hang on one place.
+// Hosts script against it through light handles (cExplorerBars and the
+// classes under it). This class is the pane's face: it forwards its Qt
+// events to the core (torkExplorerBarCtlPrivate), which holds the records,
+// lays them out, paints and animates, and turns the core's notifications
+// into its own signals.
 
-#include "CTimer.h"
-#include "ISubclass.h"
-#include "PaneModel.h"
 #include "PanePropertyBag.h"
-#include "PaneRecords.h"
-#include "PaneRegistry.h"
+#include "PaneTypes.h"
 #include "cExplorerBars.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -25,38 +18,43 @@
 
 class PaneInput;
 class PaneKeyboard;
-class PaneRenderer;
-class QScrollBar;
-class pcMnemonics;
-class pcScrollBars;
+class torkExplorerBarCtlPrivate;
 
-class torkExplorerBarCtl : public QWidget, private ISubclass {
+class torkExplorerBarCtl : public QWidget {
     Q_OBJECT
 
 public:
-    explicit torkExplorerBarCtl(QWidget* parent = nullptr);
+    // Where the pane runs: in a program, or placed on a form in a design
+    // environment, where it draws but sets up no message hooks, no
+    // mnemonics and no timers.
+    enum class Environment { Program, Designer };
+
+    explicit torkExplorerBarCtl(QWidget* parent = nullptr,
+                                Environment environment = Environment::Program);
     ~torkExplorerBarCtl() override;
 
-    bool ShowFocusRect() const { return state_.ShowFocusRect; }
+    Environment environment() const;
+
+    bool ShowFocusRect() const;
     void setShowFocusRect(bool show);
-    OleColor BackColorStart() const { return state_.BackColorStart; }
+    OleColor BackColorStart() const;
     void setBackColorStart(OleColor colour);
-    OleColor BackColorEnd() const { return state_.BackColorEnd; }
+    OleColor BackColorEnd() const;
     void setBackColorEnd(OleColor colour);
-    bool UseExplorerTransitionStyle() const { return state_.UseExplorerTransitionStyle; }
+    bool UseExplorerTransitionStyle() const;
     void setUseExplorerTransitionStyle(bool use);
-    bool UseExplorerStyle() const { return state_.UseExplorerStyle; }
+    bool UseExplorerStyle() const;
     void setUseExplorerStyle(bool use);
-    std::int32_t Style() const { return state_.Style; }
+    std::int32_t Style() const;
     void setStyle(std::int32_t style);
     OleColor DefaultPanelColor(bool bIsSpecial) const;
     // Icon sources: icons by 0-based index, one square size. Icons of another
     // size are scaled to it; a size of 0 is taken from the first icon.
     void setImageList(const PaneImageList& list);
     void setBarTitleImageList(const PaneImageList& list);
-    bool Redraw() const { return state_.Redraw; }
+    bool Redraw() const;
     void setRedraw(bool redraw);
-    cExplorerBars Bars() const { return cExplorerBars(window_); }
+    cExplorerBars Bars() const;
 
     // Design-time settings: read once after creation, written by a designer.
     void readProperties(const PanePropertyBag& bag);
@@ -66,9 +64,7 @@ public:
     // (QCursor::pos() unless set; tests drive it).
     void setCursorSource(std::function<QPoint()> source);
 
-    PaneWindowId windowId() const { return window_; }
-    // The records as laid out, read-only (painting and input tests, diagnostics).
-    const PaneState& paneState() const { return state_; }
+    PaneWindowId windowId() const;
 
 signals:
     void BarRightClick(cExplorerBar bar);
@@ -87,7 +83,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -98,66 +93,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    friend class cExplorerBars;
-    friend class cExplorerBar;
-    friend class cExplorerBarItems;
-    friend class cExplorerBarItem;
-    friend class PaneInput;      // mouse, clicks, mnemonics
-    friend class PaneKeyboard;   // focus mark, Tab, Enter and Space
-    friend class PaneAnimation;  // expand/collapse and smooth scrolling
-    friend class PaneAccessible; // screen readers and UI automation
+    friend class torkExplorerBarCtlPrivate;
 
-    std::int32_t WindowProc(QObject* hWnd, std::int32_t iMsg, std::int32_t wParam,
-                            std::int32_t lParam) override;
-
-    // The records behind a handle; error 364 when they are gone.
-    pcExplorerBar& barOrUnloaded(std::int32_t id) const;
-    pcExplorerBarItem& itemOrUnloaded(std::int32_t id) const;
-
-    // Effects, each in one place. relayoutAndRepaint lays out at once and
-    // redraws before the next paint; repaintNow also redraws and shows the
-    // pane before it returns (animation and smooth-scrolling steps).
-    void relayoutAndRepaint();
-    void repaintSoon();
-    void repaintNow();
-    void remeasureBar(pcExplorerBar& bar);
-    void remeasureItem(pcExplorerBar& bar, pcExplorerBarItem& item);
-    void remeasureAll();
-    void recolourWatermark(pcExplorerBar& bar);
-    void recolourWatermarks();
-    void rebuildGlyphsIfEmulated();
-    void reloadDrawingResources();
-    void animateBarTo(pcExplorerBar& bar, std::int32_t newState);
-    void scrollIntoView(const pcExplorerBar& bar, const pcExplorerBarItem* item = nullptr);
-    void updateMnemonic(const QString& oldText, const QString& newText);
-    void syncScrollBar();
-    void settingChanged();
-    void hoverTimerTick();
-
-    // Records leaving the pane: hosted controls hidden, marks forgotten.
-    void discardItem(const pcExplorerBarItem& item);
-    void discardBar(const pcExplorerBar& bar);
-    void hostControl(pcExplorerBar& bar, pcExplorerBarItem& item, QWidget* control);
-
-    void raiseHighlight(std::int32_t barId, std::int32_t itemId);
-    void propertyChanged(const char* name);
-    void hookTopLevel();
-    void forwardScrollAction(int action);
-    // Tab out of the pane: the next control outside it, not a hosted one.
-    bool leavePane(bool next);
-
-    PaneState state_;
-    PaneModel model_{state_};
-    std::unique_ptr<PaneRenderer> renderer_;
-    QScrollBar* vScroll_ = nullptr;
-    CTimer hoverTimer_;
+    std::unique_ptr<torkExplorerBarCtlPrivate> d;
+    // Mouse and keyboard; none in a design environment.
     std::unique_ptr<PaneInput> input_;
     std::unique_ptr<PaneKeyboard> keyboard_;
-    std::unique_ptr<pcScrollBars> scrollBars_;
-    std::unique_ptr<pcMnemonics> mnemonics_;
-    PaneWindowId window_ = 0;
-    QPointer<QWidget> hookedTopLevel_;
-    int measuredWidth_ = -1;
-    bool readingProperties_ = false;
-    bool renderPending_ = false;
 };

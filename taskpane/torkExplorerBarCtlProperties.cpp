@@ -3,6 +3,7 @@
 #include "torkExplorerBarCtl.h"
 
 #include "PaneRenderer.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <limits>
 
@@ -52,97 +53,125 @@ PaneImageList normalised(PaneImageList list) {
 
 } // namespace
 
+bool torkExplorerBarCtl::ShowFocusRect() const {
+    return d->state.ShowFocusRect;
+}
+
+OleColor torkExplorerBarCtl::BackColorStart() const {
+    return d->state.BackColorStart;
+}
+
+OleColor torkExplorerBarCtl::BackColorEnd() const {
+    return d->state.BackColorEnd;
+}
+
+bool torkExplorerBarCtl::UseExplorerTransitionStyle() const {
+    return d->state.UseExplorerTransitionStyle;
+}
+
+bool torkExplorerBarCtl::UseExplorerStyle() const {
+    return d->state.UseExplorerStyle;
+}
+
+std::int32_t torkExplorerBarCtl::Style() const {
+    return d->state.Style;
+}
+
+bool torkExplorerBarCtl::Redraw() const {
+    return d->state.Redraw;
+}
+
 void torkExplorerBarCtl::setShowFocusRect(bool show) {
-    if (show == state_.ShowFocusRect)
+    if (show == d->state.ShowFocusRect)
         return;
-    state_.ShowFocusRect = show; // shows at the next repaint
-    propertyChanged("ShowFocusRect");
+    d->state.ShowFocusRect = show; // shows at the next repaint
+    d->propertyChanged("ShowFocusRect");
 }
 
 void torkExplorerBarCtl::setBackColorStart(OleColor colour) {
-    if (colour == state_.BackColorStart)
+    if (colour == d->state.BackColorStart)
         return;
-    state_.BackColorStart = colour;
-    propertyChanged("BackColorStart");
+    d->state.BackColorStart = colour;
+    d->propertyChanged("BackColorStart");
 }
 
 void torkExplorerBarCtl::setBackColorEnd(OleColor colour) {
-    if (colour == state_.BackColorEnd)
+    if (colour == d->state.BackColorEnd)
         return;
-    state_.BackColorEnd = colour;
-    propertyChanged("BackColorEnd");
+    d->state.BackColorEnd = colour;
+    d->propertyChanged("BackColorEnd");
 }
 
 void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
-    if (use == state_.UseExplorerTransitionStyle)
+    if (use == d->state.UseExplorerTransitionStyle)
         return;
-    state_.UseExplorerTransitionStyle = use;
-    propertyChanged("UseExplorerTransitionStyle");
+    d->state.UseExplorerTransitionStyle = use;
+    d->propertyChanged("UseExplorerTransitionStyle");
 }
 
 void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
-    if (use == state_.UseExplorerStyle)
+    if (use == d->state.UseExplorerStyle)
         return;
-    state_.UseExplorerStyle = use;
+    d->state.UseExplorerStyle = use;
     // May fall back to False when the themed images cannot be had. The bars
     // keep their measurements until they are next measured.
-    reloadDrawingResources();
-    relayoutAndRepaint();
-    propertyChanged("UseExplorerStyle");
+    d->reloadDrawingResources();
+    d->relayoutAndRepaint();
+    d->propertyChanged("UseExplorerStyle");
 }
 
 void torkExplorerBarCtl::setStyle(std::int32_t style) {
-    if (style == state_.Style)
+    if (style == d->state.Style)
         return;
-    state_.Style = style;
-    reloadDrawingResources();
-    relayoutAndRepaint();
+    d->state.Style = style;
+    d->reloadDrawingResources();
+    d->relayoutAndRepaint();
 }
 
 OleColor torkExplorerBarCtl::DefaultPanelColor(bool bIsSpecial) const {
-    return renderer_->defaultPanelColor(bIsSpecial);
+    return d->renderer().defaultPanelColor(bIsSpecial);
 }
 
 void torkExplorerBarCtl::setImageList(const PaneImageList& list) {
-    state_.imageList = normalised(list);
-    remeasureAll();
-    relayoutAndRepaint();
+    d->state.imageList = normalised(list);
+    d->remeasureAll();
+    d->relayoutAndRepaint();
 }
 
 void torkExplorerBarCtl::setBarTitleImageList(const PaneImageList& list) {
-    state_.titleImageList = normalised(list);
-    remeasureAll();
-    relayoutAndRepaint();
+    d->state.titleImageList = normalised(list);
+    d->remeasureAll();
+    d->relayoutAndRepaint();
 }
 
 void torkExplorerBarCtl::setRedraw(bool redraw) {
-    const bool changed = redraw != state_.Redraw;
-    state_.Redraw = redraw;
+    const bool changed = redraw != d->state.Redraw;
+    d->state.Redraw = redraw;
     if (redraw)
-        relayoutAndRepaint();
+        d->relayoutAndRepaint();
     if (changed)
-        propertyChanged("Redraw");
+        d->propertyChanged("Redraw");
 }
 
 void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {
     // Reading restores settings; it is not a change to announce.
-    readingProperties_ = true;
-    state_.Redraw = false; // one repaint at the end, not one per setting
+    d->setReadingProperties(true);
+    d->state.Redraw = false; // one repaint at the end, not one per setting
     setUseExplorerStyle(readBool(bag, kUseExplorerTheme, true));
     setUseExplorerTransitionStyle(readBool(bag, kUseExplorerTransitionStyle, true));
-    state_.BackColorEnd = readInt32(bag, kBackColorEnd, kSysColorWindow);
-    state_.BackColorStart = readInt32(bag, kBackColorStart, kSysColorWindow);
-    state_.ShowFocusRect = readBool(bag, kShowFocusRect, true);
-    state_.Redraw = readBool(bag, kRedraw, true);
-    readingProperties_ = false;
-    relayoutAndRepaint();
+    d->state.BackColorEnd = readInt32(bag, kBackColorEnd, kSysColorWindow);
+    d->state.BackColorStart = readInt32(bag, kBackColorStart, kSysColorWindow);
+    d->state.ShowFocusRect = readBool(bag, kShowFocusRect, true);
+    d->state.Redraw = readBool(bag, kRedraw, true);
+    d->setReadingProperties(false);
+    d->relayoutAndRepaint();
 }
 
 void torkExplorerBarCtl::writeProperties(PanePropertyBag& bag) const {
-    bag.WriteProperty(kUseExplorerTheme, state_.UseExplorerStyle, true);
-    bag.WriteProperty(kUseExplorerTransitionStyle, state_.UseExplorerTransitionStyle, true);
-    bag.WriteProperty(kBackColorEnd, state_.BackColorEnd, kSysColorWindow);
-    bag.WriteProperty(kBackColorStart, state_.BackColorStart, kSysColorWindow);
-    bag.WriteProperty(kShowFocusRect, state_.ShowFocusRect, true);
-    bag.WriteProperty(kRedraw, state_.Redraw, true);
+    bag.WriteProperty(kUseExplorerTheme, d->state.UseExplorerStyle, true);
+    bag.WriteProperty(kUseExplorerTransitionStyle, d->state.UseExplorerTransitionStyle, true);
+    bag.WriteProperty(kBackColorEnd, d->state.BackColorEnd, kSysColorWindow);
+    bag.WriteProperty(kBackColorStart, d->state.BackColorStart, kSysColorWindow);
+    bag.WriteProperty(kShowFocusRect, d->state.ShowFocusRect, true);
+    bag.WriteProperty(kRedraw, d->state.Redraw, true);
 }

@@ -5,6 +5,7 @@
 #include "AppFont.h"
 #include "AppTestSupport.h"
 #include "paint_harness.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -62,7 +63,7 @@ TEST_P(RenderedAlone, EqualsTheRunningPane) {
     for (int i = 0; i < GetParam().extraItems; ++i)
         paintfix::addItem(h.state, *h.state.bars[1], QStringLiteral("Пункт %1").arg(i + 1));
     h.refresh();
-    ASSERT_EQ(h.state.scrollBarVisible, pane.paneState().scrollBarVisible);
+    ASSERT_EQ(h.state.scrollBarVisible, paneStateOf(pane).scrollBarVisible);
     EXPECT_EQ(h.windowShot().convertToFormat(QImage::Format_RGB32), runningPane());
 }
 

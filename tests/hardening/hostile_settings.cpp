@@ -8,6 +8,7 @@
 #include "PaneMetrics.h"
 #include "PanePropertyBag.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QFont>
 #include <QTest>
@@ -53,7 +54,7 @@ struct HostilePane : ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    const PaneState& state() const { return pane->paneState(); }
+    const PaneState& state() const { return paneStateOf(*pane); }
 
     // Every stored position lies within the laid-out content, and the scroll
     // value within its range.

@@ -3,6 +3,7 @@
 
 #include "PaneMetrics.h"
 #include "input_support.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -43,8 +44,8 @@ struct Animation : PaneFixture {
         auto bar = pane->Bars().Add({}, {}, QStringLiteral("Группа"));
         for (int i = 0; i < items; ++i)
             bar.Items().Add({}, {}, QStringLiteral("Пункт %1").arg(i + 1));
-        const int measured = pane->paneState().scrollBarVisible ? this->bar(0).HeightWithScroll
-                                                                : this->bar(0).HeightWithoutScroll;
+        const int measured = paneStateOf(*pane).scrollBarVisible ? this->bar(0).HeightWithScroll
+                                                                 : this->bar(0).HeightWithoutScroll;
         auto last = bar.Items().Item(items);
         last.setSpacingAfter(panel - measured);
         steps.bar = &this->bar(0);

@@ -7,6 +7,7 @@
 #include "PaneAnimation.h"
 #include "PaneElement.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -46,7 +47,7 @@ struct PaneFixture : ::testing::Test {
             help.Items().Add({}, {}, QString::fromUtf16(text));
     }
 
-    const PaneState& state() const { return pane->paneState(); }
+    const PaneState& state() const { return paneStateOf(*pane); }
     const pcExplorerBar& bar(int index) const { return *state().bars.at(std::size_t(index)); }
     const pcExplorerBarItem& item(int barIndex, int index) const {
         return *bar(barIndex).items.at(std::size_t(index));

@@ -5,6 +5,7 @@
 
 #include "PaneIdCounter.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QStringList>
 
@@ -244,7 +245,7 @@ TEST_F(PaneCollections, StateAnimatesOnlyToADifferentValue) {
     EXPECT_EQ(bar.State(), BarExpanded);
     bar.setState(BarCollapsed);
     EXPECT_EQ(bar.State(), BarCollapsed);
-    EXPECT_FALSE(pane_->paneState().bars.front()->isAnimating());
+    EXPECT_FALSE(paneStateOf(*pane_).bars.front()->isAnimating());
     bar.setState(5); // any non-zero value expands
     EXPECT_EQ(bar.State(), BarExpanded);
 
@@ -258,7 +259,7 @@ TEST_F(PaneCollections, NothingIsLaidOutWhileRedrawIsOff) {
     pane_->setRedraw(false);
     bars().Add({}, {}, QStringLiteral("Область"));
     bars().Add({}, {}, QStringLiteral("Справка"));
-    const auto& records = pane_->paneState().bars;
+    const auto& records = paneStateOf(*pane_).bars;
     EXPECT_EQ(records[0]->Top, 0);
     EXPECT_EQ(records[1]->Top, 0);
     pane_->setRedraw(true);

@@ -5,6 +5,7 @@
 #include "model_support.h"
 
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QSignalSpy>
 #include <QWidget>
@@ -254,10 +255,10 @@ TEST(PaneProperties, WatermarkIsKeptAs32BitAndCanBeCleared) {
     bar.setWatermarkPicture(picture);
     EXPECT_EQ(bar.WatermarkPicture().format(), QImage::Format_ARGB32);
     EXPECT_EQ(bar.WatermarkPicture().size(), QSize(8, 6));
-    EXPECT_FALSE(pane.paneState().bars.front()->watermarkRendered.isNull());
+    EXPECT_FALSE(paneStateOf(pane).bars.front()->watermarkRendered.isNull());
     bar.setWatermarkPicture(QImage());
     EXPECT_TRUE(bar.WatermarkPicture().isNull());
-    EXPECT_TRUE(pane.paneState().bars.front()->watermarkRendered.isNull());
+    EXPECT_TRUE(paneStateOf(pane).bars.front()->watermarkRendered.isNull());
 }
 
 TEST(PaneProperties, ImageListsHoldOneIconSize) {
@@ -268,15 +269,15 @@ TEST(PaneProperties, ImageListsHoldOneIconSize) {
     hiDpi.setDevicePixelRatio(2); // 16 x 16 device-independent
     list.icons.push_back(hiDpi);
     pane.setImageList(list); // size 0: taken from the first icon
-    const PaneImageList& held = pane.paneState().imageList;
+    const PaneImageList& held = paneStateOf(pane).imageList;
     EXPECT_EQ(held.iconSize, 16);
     EXPECT_EQ(held.icons[1].size(), QSize(16, 16));
     EXPECT_EQ(held.icons[2].size(), QSize(32, 32)) << "already 16 device-independent pixels";
 
     list.iconSize = 24;
     pane.setBarTitleImageList(list);
-    EXPECT_EQ(pane.paneState().titleImageList.icons[0].size(), QSize(24, 24));
-    EXPECT_EQ(pane.paneState().titleImageList.icons[2].size(), QSize(48, 48));
+    EXPECT_EQ(paneStateOf(pane).titleImageList.icons[0].size(), QSize(24, 24));
+    EXPECT_EQ(paneStateOf(pane).titleImageList.icons[2].size(), QSize(48, 48));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "MSubclass.h"
 #include "PaneErrors.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -292,7 +293,7 @@ TEST(PaneHooks, ScrollBarActionsReachTheHooksAsScrollMessages) {
     pane.resize(200, 120);
     for (int i = 0; i < 6; ++i)
         pane.Bars().Add({}, {}, QStringLiteral("Полоса %1").arg(i)).Items().Add();
-    ASSERT_TRUE(pane.paneState().scrollBarVisible);
+    ASSERT_TRUE(paneStateOf(pane).scrollBarVisible);
 
     Log log;
     RecordingClient wrapper("wrapper", log, ISubclass::PreviousAfter);
@@ -302,7 +303,7 @@ TEST(PaneHooks, ScrollBarActionsReachTheHooksAsScrollMessages) {
     scrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(log, Log{"wrapper"});
     EXPECT_EQ(wrapper.wParam & 0xFFFF, WindowMessage::ScrollLineDown);
-    EXPECT_EQ(pane.paneState().scrollValue, 12);
+    EXPECT_EQ(paneStateOf(pane).scrollValue, 12);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "PaneAnimation.h"
 #include "paint_fixtures.h"
 #include "torkExplorerBarCtl.h"
+#include "torkExplorerBarCtlPrivate.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -68,7 +69,7 @@ TEST_P(FontChange, TextIsDrawnInTheRowsItWasMeasuredFor) {
     convert.setTitle(title);
     const QImage after = shot();
 
-    const PaneState& s = pane->paneState();
+    const PaneState& s = paneStateOf(*pane);
     const bool scroll = s.scrollBarVisible;
     QFont bold = pane->font();
     bold.setBold(true);
