@@ -29,8 +29,8 @@ void CTimer::setInterval(std::int32_t milliseconds) {
         return;
     stop();
     // Check for a free slot first so that a full table leaves nothing started.
-    const int slot = MTimer::reserveSlot(this);
-    const int id = MTimer::startSystemTimer(milliseconds);
+    const int slot = MTimer::reserveSlot(this, [this] { emit ThatTime(); });
+    const int id = MTimer::startSystemTimer(slot, milliseconds);
     if (id == 0) {
         MTimer::releaseSlot(slot);
         pane::raiseObjectError(pane::HookError::CantCreateTimer);

@@ -28,7 +28,6 @@ signals:
     void ThatTime();
 
 private:
-    friend class MTimerDispatcher;
     void stop();
 
     std::int32_t interval_ = 0;

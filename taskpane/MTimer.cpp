@@ -1,6 +1,5 @@
 #include "MTimer.h"
 
-#include "CTimer.h"
 #include "PaneErrors.h"
 
 #include <QCoreApplication>
@@ -20,7 +19,13 @@ protected:
 
 namespace {
 
-std::array<CTimer*, MTimer::kSlotCount> timerSlots{};
+struct Slot {
+    CTimer* timer = nullptr; // null: free
+    int systemTimer = 0;
+    std::function<void()> tick;
+};
+
+std::array<Slot, MTimer::kSlotCount> timerSlots{};
 int highest = 0;
 std::uint64_t started = 0;
 QPointer<MTimerDispatcher> dispatcherObject;
@@ -40,21 +45,22 @@ MTimerDispatcher* dispatcher() {
 void MTimerDispatcher::timerEvent(QTimerEvent* event) {
     const int id = event->timerId();
     const auto owner = std::find_if(timerSlots.begin(), timerSlots.begin() + highest,
-                                    [id](const CTimer* t) { return t && t->systemTimer_ == id; });
+                                    [id](const Slot& s) { return s.timer && s.systemTimer == id; });
     if (owner == timerSlots.begin() + highest) {
         // Nobody owns it any more: a stray tick must not keep the timer alive.
         killTimer(id);
         return;
     }
-    CTimer* timer = *owner;
-    emit timer->ThatTime();
+    // A copy: the tick may stop the timer and free its slot.
+    const std::function<void()> tick = owner->tick;
+    tick();
 }
 
 namespace MTimer {
 
 int liveTimers() {
     return static_cast<int>(std::count_if(timerSlots.begin(), timerSlots.end(),
-                                          [](const CTimer* t) { return t != nullptr; }));
+                                          [](const Slot& s) { return s.timer != nullptr; }));
 }
 
 int highestSlot() {
@@ -62,7 +68,7 @@ int highestSlot() {
 }
 
 CTimer* timerAt(int slot) {
-    return slot >= 1 && slot <= kSlotCount ? timerSlots[static_cast<std::size_t>(slot - 1)]
+    return slot >= 1 && slot <= kSlotCount ? timerSlots[static_cast<std::size_t>(slot - 1)].timer
                                            : nullptr;
 }
 
@@ -70,11 +76,12 @@ std::uint64_t systemTimersStarted() {
     return started;
 }
 
-int reserveSlot(CTimer* timer) {
-    const auto free = std::find(timerSlots.begin(), timerSlots.end(), nullptr);
+int reserveSlot(CTimer* timer, std::function<void()> tick) {
+    const auto free = std::find_if(timerSlots.begin(), timerSlots.end(),
+                                   [](const Slot& s) { return s.timer == nullptr; });
     if (free == timerSlots.end())
         pane::raiseObjectError(pane::HookError::TooManyTimers);
-    *free = timer;
+    *free = Slot{timer, 0, std::move(tick)};
     const int slot = static_cast<int>(free - timerSlots.begin()) + 1;
     highest = std::max(highest, slot);
     return slot;
@@ -83,18 +90,19 @@ int reserveSlot(CTimer* timer) {
 void releaseSlot(int slot) {
     if (slot < 1 || slot > kSlotCount)
         return;
-    timerSlots[static_cast<std::size_t>(slot - 1)] = nullptr;
-    while (highest > 0 && !timerSlots[static_cast<std::size_t>(highest - 1)])
+    timerSlots[static_cast<std::size_t>(slot - 1)] = Slot{};
+    while (highest > 0 && !timerSlots[static_cast<std::size_t>(highest - 1)].timer)
         --highest;
 }
 
-int startSystemTimer(std::int32_t milliseconds) {
+int startSystemTimer(int slot, std::int32_t milliseconds) {
     MTimerDispatcher* d = dispatcher();
-    if (!d || d->thread() != QThread::currentThread())
+    if (slot < 1 || slot > kSlotCount || !d || d->thread() != QThread::currentThread())
         return 0;
     const int id = d->startTimer(milliseconds);
     if (id != 0)
         ++started;
+    timerSlots[static_cast<std::size_t>(slot - 1)].systemTimer = id;
     return id;
 }
 

@@ -4,6 +4,7 @@
 // System ticks are routed through it to the CTimer that owns the timer.
 
 #include <cstdint>
+#include <functional>
 
 class CTimer;
 
@@ -17,10 +18,12 @@ CTimer* timerAt(int slot); // 1-based; null when the slot is free
 // How many system timers have been started so far (each (re)start counts).
 std::uint64_t systemTimersStarted();
 
-// For CTimer. reserveSlot raises 13651 when the table is full.
-int reserveSlot(CTimer* timer);
+// For CTimer. reserveSlot raises 13651 when the table is full; the ticks of
+// the slot's system timer call `tick`.
+int reserveSlot(CTimer* timer, std::function<void()> tick);
 void releaseSlot(int slot);
-int startSystemTimer(std::int32_t milliseconds); // 0 when refused
+// Starts the slot's system timer; 0 when refused.
+int startSystemTimer(int slot, std::int32_t milliseconds);
 void killSystemTimer(int id);
 
 } // namespace MTimer

@@ -2,7 +2,6 @@
 
 #include "PaneRenderer.h"
 #include "pcMnemonics.h"
-#include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QPointer>
@@ -60,7 +59,7 @@ QAccessibleInterface* paneFactory(const QString& key, QObject* object) {
 // One title or item, found again by ID on every call.
 class PaneAccessible::Element : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    Element(torkExplorerBarCtl* pane, PaneElement element)
+    Element(QWidget* pane, PaneElement element)
         : pane_(pane)
         , element_(element) {}
 
@@ -97,10 +96,10 @@ public:
     QRect rect() const override {
         if (!isValid() || !shown())
             return {};
-        const PaneRenderer& r = core().renderer();
+        const PaneRenderer& r = core()->renderer();
         const QRect local =
             (element_.isTitle() ? r.titleRect(*bar()) : r.itemRect(*bar(), *item())) &
-            core().clientRect();
+            core()->clientRect();
         return local.isEmpty() ? QRect() : QRect(pane_->mapToGlobal(local.topLeft()), local.size());
     }
 
@@ -122,7 +121,7 @@ public:
         st.offscreen = !st.invisible && rect().isEmpty();
         // An item of a collapsed bar cannot take the focus mark.
         st.focusable = !st.invisible && clickable() && (element_.isTitle() ? b.CanExpand : true);
-        st.focused = core().state.hasFocus && core().focusMark() == element_;
+        st.focused = core()->state.hasFocus && core()->focusMark() == element_;
         if (element_.isTitle()) {
             st.expandable = b.CanExpand;
             st.expanded = b.CanExpand && b.State == BarExpanded;
@@ -155,14 +154,14 @@ public:
             return;
         if (name == pressAction()) {
             if (element_.isTitle())
-                core().clickBar(element_.barId);
+                core()->clickBar(element_.barId);
             else
-                core().clickItem(element_.itemId);
+                core()->clickItem(element_.itemId);
         } else if (name == setFocusAction()) {
             pane_->setFocus(Qt::OtherFocusReason);
-            core().state.keyboardUsed = true; // as after a key: show the mark
-            core().setFocusMark(element_);
-            core().repaintSoon();
+            core()->state.keyboardUsed = true; // as after a key: show the mark
+            core()->setFocusMark(element_);
+            core()->repaintSoon();
         }
     }
 
@@ -174,14 +173,16 @@ public:
     }
 
 private:
-    pcExplorerBar* bar() const { return pane_ ? core().model.findBar(element_.barId) : nullptr; }
+    pcExplorerBar* bar() const {
+        return pane_ && core() ? core()->model.findBar(element_.barId) : nullptr;
+    }
     pcExplorerBarItem* item() const {
-        if (!pane_ || !element_.isItem())
+        if (!pane_ || !core() || !element_.isItem())
             return nullptr;
-        pcExplorerBarItem* it = core().model.findItem(element_.itemId);
+        pcExplorerBarItem* it = core()->model.findItem(element_.itemId);
         return it && it->BarID == element_.barId ? it : nullptr;
     }
-    torkExplorerBarCtlPrivate& core() const { return torkExplorerBarCtlPrivate::get(*pane_); }
+    torkExplorerBarCtlPrivate* core() const { return torkExplorerBarCtlPrivate::find(pane_); }
     bool shown() const { return element_.isTitle() || bar()->State == BarExpanded; }
     // Titles always raise their click; items only as clickable links.
     bool clickable() const {
@@ -189,7 +190,7 @@ private:
         return element_.isTitle() || (it->ItemType == ItemKindLink && it->CanClick);
     }
 
-    QPointer<torkExplorerBarCtl> pane_;
+    QPointer<QWidget> pane_;
     PaneElement element_;
 };
 
@@ -213,8 +214,8 @@ void PaneAccessible::install() {
     Q_UNUSED(installed);
 }
 
-torkExplorerBarCtl& PaneAccessible::pane() const {
-    return *static_cast<torkExplorerBarCtl*>(widget());
+torkExplorerBarCtlPrivate* PaneAccessible::core() const {
+    return torkExplorerBarCtlPrivate::find(widget());
 }
 
 QAccessibleInterface* PaneAccessible::elementInterface(PaneElement element) const {
@@ -222,7 +223,7 @@ QAccessibleInterface* PaneAccessible::elementInterface(PaneElement element) cons
     if (const auto id = elements_.constFind(key); id != elements_.cend())
         if (QAccessibleInterface* iface = QAccessible::accessibleInterface(*id))
             return iface;
-    auto* iface = new Element(&pane(), element);
+    auto* iface = new Element(widget(), element);
     elements_.insert(key, QAccessible::registerAccessibleInterface(iface));
     return iface;
 }
@@ -242,9 +243,10 @@ void PaneAccessible::forgetStale() const {
 
 std::vector<QAccessibleInterface*> PaneAccessible::children() const {
     std::vector<QAccessibleInterface*> out;
-    const torkExplorerBarCtl& p = pane();
-    const torkExplorerBarCtlPrivate& core = torkExplorerBarCtlPrivate::get(p);
-    for (const auto& bar : core.state.bars) {
+    const torkExplorerBarCtlPrivate* core = this->core();
+    if (!core)
+        return out;
+    for (const auto& bar : core->state.bars) {
         if (!(bar->Title.isEmpty() && !bar->CanExpand))
             out.push_back(elementInterface(PaneElement::title(bar->ID)));
         for (const auto& item : bar->items) {
@@ -254,8 +256,8 @@ std::vector<QAccessibleInterface*> PaneAccessible::children() const {
                 out.push_back(hosted);
         }
     }
-    if (core.scrollBar().isVisibleTo(&p))
-        if (QAccessibleInterface* bar = widgetInterface(&core.scrollBar()))
+    if (core->scrollBar().isVisibleTo(widget()))
+        if (QAccessibleInterface* bar = widgetInterface(&core->scrollBar()))
             out.push_back(bar);
     return out;
 }
@@ -292,14 +294,14 @@ QAccessibleInterface* PaneAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* PaneAccessible::focusChild() const {
-    const torkExplorerBarCtl& p = pane();
-    const PaneElement mark = torkExplorerBarCtlPrivate::get(p).focusMark();
-    if (p.hasFocus() && !mark.isNone())
+    const torkExplorerBarCtlPrivate* core = this->core();
+    const PaneElement mark = core ? core->focusMark() : PaneElement{};
+    if (widget()->hasFocus() && !mark.isNone())
         return elementInterface(mark);
     return QAccessibleWidget::focusChild();
 }
 
-void PaneAccessible::focusMoved(torkExplorerBarCtl& pane, PaneElement element) {
+void PaneAccessible::focusMoved(QWidget& pane, PaneElement element) {
     PaneAccessible* iface = livePanes().value(&pane);
     if (!iface || element.isNone())
         return;
@@ -307,7 +309,7 @@ void PaneAccessible::focusMoved(torkExplorerBarCtl& pane, PaneElement element) {
     notify(event);
 }
 
-void PaneAccessible::stateChanged(torkExplorerBarCtl& pane, std::int32_t barId) {
+void PaneAccessible::stateChanged(QWidget& pane, std::int32_t barId) {
     PaneAccessible* iface = livePanes().value(&pane);
     if (!iface)
         return;
@@ -317,7 +319,7 @@ void PaneAccessible::stateChanged(torkExplorerBarCtl& pane, std::int32_t barId) 
     notify(event);
 }
 
-void PaneAccessible::elementsChanged(torkExplorerBarCtl& pane) {
+void PaneAccessible::elementsChanged(QWidget& pane) {
     PaneAccessible* iface = livePanes().value(&pane);
     if (!iface)
         return;

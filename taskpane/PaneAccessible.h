@@ -14,7 +14,7 @@
 
 #include <vector>
 
-class torkExplorerBarCtl;
+class torkExplorerBarCtlPrivate;
 
 class PaneAccessible : public QAccessibleWidget {
 public:
@@ -26,9 +26,9 @@ public:
     // Notifications from the pane, sent only while an assistive client
     // listens: the focus mark moved, a bar changed state, elements were
     // added, removed or renamed.
-    static void focusMoved(torkExplorerBarCtl& pane, PaneElement element);
-    static void stateChanged(torkExplorerBarCtl& pane, std::int32_t barId);
-    static void elementsChanged(torkExplorerBarCtl& pane);
+    static void focusMoved(QWidget& pane, PaneElement element);
+    static void stateChanged(QWidget& pane, std::int32_t barId);
+    static void elementsChanged(QWidget& pane);
     // Where those notifications go: QAccessible::updateAccessibility unless
     // set (a test without a platform bridge listens here).
     using EventSink = void (*)(QAccessibleEvent* event);
@@ -50,7 +50,8 @@ protected:
 private:
     class Element;
 
-    torkExplorerBarCtl& pane() const;
+    // The pane's core; none while the pane is being destroyed.
+    torkExplorerBarCtlPrivate* core() const;
     std::vector<QAccessibleInterface*> children() const;
     void forgetStale() const;
 

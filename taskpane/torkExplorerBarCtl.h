@@ -93,8 +93,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    friend class torkExplorerBarCtlPrivate;
-
     std::unique_ptr<torkExplorerBarCtlPrivate> d;
     // Mouse and keyboard; none in a design environment.
     std::unique_ptr<PaneInput> input_;

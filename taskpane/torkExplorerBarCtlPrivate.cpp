@@ -6,9 +6,9 @@
 #include "PaneRenderer.h"
 #include "pcMnemonics.h"
 #include "pcScrollBars.h"
-#include "torkExplorerBarCtl.h"
 
 #include <QFocusEvent>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -60,6 +60,12 @@ bool isClickableLink(const pcExplorerBarItem& item) {
     return item.ItemType == ItemKindLink && item.CanClick;
 }
 
+// The pane widgets and their cores (GUI thread only, like the panes).
+QHash<const QWidget*, torkExplorerBarCtlPrivate*>& cores() {
+    static QHash<const QWidget*, torkExplorerBarCtlPrivate*> map;
+    return map;
+}
+
 } // namespace
 
 torkExplorerBarCtlPrivate::torkExplorerBarCtlPrivate(QWidget& pane, bool designer)
@@ -68,6 +74,7 @@ torkExplorerBarCtlPrivate::torkExplorerBarCtlPrivate(QWidget& pane, bool designe
     , designer_(designer)
     , renderer_(std::make_unique<PaneRenderer>(&pane, state)) {
     window_ = PaneRegistry::add(this);
+    cores().insert(&pane, this);
 
     vScroll_ = new QScrollBar(Qt::Vertical, &pane);
     vScroll_->hide();
@@ -105,12 +112,17 @@ torkExplorerBarCtlPrivate::~torkExplorerBarCtlPrivate() {
     // Handles fail with 364 from here on, hooks and the timer are released
     // before any record or child goes away.
     PaneRegistry::remove(window_);
+    cores().remove(&pane_);
     MSubclass::detachAll(this);
     scrollBars_.reset();
     mnemonics_.reset();
     hoverTimer_.setInterval(0);
     delete vScroll_;
     vScroll_ = nullptr;
+}
+
+torkExplorerBarCtlPrivate* torkExplorerBarCtlPrivate::find(const QWidget* pane) {
+    return cores().value(pane);
 }
 
 pcExplorerBar& torkExplorerBarCtlPrivate::barOrUnloaded(std::int32_t id) const {
@@ -499,12 +511,4 @@ bool torkExplorerBarCtlPrivate::leavePane(bool next) {
         return true;
     }
     return false;
-}
-
-torkExplorerBarCtlPrivate& torkExplorerBarCtlPrivate::get(torkExplorerBarCtl& pane) {
-    return *pane.d;
-}
-
-const torkExplorerBarCtlPrivate& torkExplorerBarCtlPrivate::get(const torkExplorerBarCtl& pane) {
-    return *pane.d;
 }

@@ -26,7 +26,6 @@
 class QEvent;
 class QScrollBar;
 class QWidget;
-class torkExplorerBarCtl;
 
 class PaneRenderer;
 class pcMnemonics;
@@ -41,8 +40,9 @@ public:
     torkExplorerBarCtlPrivate(QWidget& pane, bool designer);
     ~torkExplorerBarCtlPrivate() override;
 
-    static torkExplorerBarCtlPrivate& get(torkExplorerBarCtl& pane);
-    static const torkExplorerBarCtlPrivate& get(const torkExplorerBarCtl& pane);
+    // The core of a pane widget; null for any other widget, and once the
+    // pane's destruction has begun.
+    static torkExplorerBarCtlPrivate* find(const QWidget* pane);
 
     QWidget& widget() const { return pane_; }
     bool inDesigner() const { return designer_; }
@@ -153,6 +153,6 @@ private:
 
 // The records of a pane as laid out, read-only (painting and input tests,
 // diagnostics).
-inline const PaneState& paneStateOf(const torkExplorerBarCtl& pane) {
-    return torkExplorerBarCtlPrivate::get(pane).state;
+inline const PaneState& paneStateOf(const QWidget& pane) {
+    return torkExplorerBarCtlPrivate::find(&pane)->state;
 }
