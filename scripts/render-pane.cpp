@@ -20,18 +20,20 @@
 #include <functional>
 #include <memory>
 
+using namespace zelvano::pane;
+
 namespace {
 
-bool renderOne(const QString& path, pane::PaneLook look, int style, QSize size,
+bool renderOne(const QString& path, PaneLook look, int style, QSize size,
                const std::function<void(PaneState&)>& fill) {
     paintfix::Harness h(size);
     h.widget.setFont(zelvano::windowFont());
-    if (look == pane::PaneLook::Classic)
+    if (look == PaneLook::Classic)
         h.useClassicStyle();
     fill(h.state);
-    h.state.UseExplorerStyle = look != pane::PaneLook::Emulated;
+    h.state.UseExplorerStyle = look != PaneLook::Emulated;
     h.state.Style = style;
-    if (look == pane::PaneLook::Emulated) {
+    if (look == PaneLook::Emulated) {
         h.state.BackColorStart = kDefaultColor; // the gradient of the look, not the stored black
         h.state.BackColorEnd = kDefaultColor;
     }
@@ -71,11 +73,11 @@ int main(int argc, char** argv) {
     const qreal dpr = app.devicePixelRatio();
     const QString suffix = dpr > 1 ? QStringLiteral("@%1x").arg(dpr) : QString();
     const struct {
-        pane::PaneLook look;
+        PaneLook look;
         const char* name;
-    } looks[] = {{pane::PaneLook::Themed, "themed"},
-                 {pane::PaneLook::Emulated, "emulated"},
-                 {pane::PaneLook::Classic, "classic"}};
+    } looks[] = {{PaneLook::Themed, "themed"},
+                 {PaneLook::Emulated, "emulated"},
+                 {PaneLook::Classic, "classic"}};
     bool ok = true;
     for (const auto& l : looks) {
         const QString name = QString::fromLatin1(l.name);

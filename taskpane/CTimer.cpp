@@ -3,6 +3,8 @@
 #include "MTimer.h"
 #include "PaneErrors.h"
 
+namespace zelvano::pane {
+
 CTimer::CTimer(QObject* parent)
     : QObject(parent) {}
 
@@ -33,9 +35,11 @@ void CTimer::setInterval(std::int32_t milliseconds) {
     const int id = MTimer::startSystemTimer(slot, milliseconds);
     if (id == 0) {
         MTimer::releaseSlot(slot);
-        pane::raiseObjectError(pane::HookError::CantCreateTimer);
+        raiseObjectError(HookError::CantCreateTimer);
     }
     slot_ = slot;
     systemTimer_ = id;
     interval_ = milliseconds;
 }
+
+} // namespace zelvano::pane

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace zelvano::pane {
+
 class CTimer : public QObject {
     Q_OBJECT
 
@@ -34,3 +36,5 @@ private:
     int systemTimer_ = 0; // 0 while stopped
     int slot_ = 0;        // 1-based slot in the registry, 0 while stopped
 };
+
+} // namespace zelvano::pane

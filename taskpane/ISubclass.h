@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace zelvano::pane {
+
 class ISubclass {
 public:
     // Values of MsgResponse; any other value: the window's own handler is not called.
@@ -32,3 +34,5 @@ public:
 private:
     std::int32_t msgResponse_;
 };
+
+} // namespace zelvano::pane

@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace zelvano::pane {
+
 using namespace WindowMessage;
 
 namespace {
@@ -199,13 +201,13 @@ namespace MSubclass {
 
 void attach(ISubclass* client, QObject* window, std::int32_t message) {
     if (!window)
-        pane::raiseObjectError(pane::HookError::InvalidWindow);
+        raiseObjectError(HookError::InvalidWindow);
     if (window->thread() != QThread::currentThread())
-        pane::raiseObjectError(pane::HookError::ExternalWindow);
+        raiseObjectError(HookError::ExternalWindow);
     if (!client)
-        pane::raiseObjectError(zelvano::RuntimeError::InvalidCall);
+        raiseObjectError(zelvano::RuntimeError::InvalidCall);
     if (isAttached(window, message, client))
-        pane::raiseObjectError(pane::HookError::AlreadyHandled);
+        raiseObjectError(HookError::AlreadyHandled);
 
     auto [it, inserted] = hooks().try_emplace(window);
     WindowHook& hook = it->second;
@@ -334,3 +336,5 @@ ISubclass* client(const QObject* window, std::int32_t message, int n) {
 }
 
 } // namespace MSubclass
+
+} // namespace zelvano::pane

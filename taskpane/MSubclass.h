@@ -19,6 +19,8 @@
 
 #include <cstdint>
 
+namespace zelvano::pane {
+
 namespace WindowMessage {
 inline constexpr std::int32_t SetFocus = 7;
 inline constexpr std::int32_t SettingChange = 26;
@@ -102,3 +104,5 @@ int clientCount(const QObject* window, std::int32_t message);
 ISubclass* client(const QObject* window, std::int32_t message, int n);
 
 } // namespace MSubclass
+
+} // namespace zelvano::pane

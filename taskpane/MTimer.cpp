@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 
+namespace zelvano::pane {
+
 // Owns the system timers of all CTimer objects and hands each tick to the
 // registered timer that holds its id.
 class MTimerDispatcher : public QObject {
@@ -80,7 +82,7 @@ int reserveSlot(CTimer* timer, std::function<void()> tick) {
     const auto free = std::find_if(timerSlots.begin(), timerSlots.end(),
                                    [](const Slot& s) { return s.timer == nullptr; });
     if (free == timerSlots.end())
-        pane::raiseObjectError(pane::HookError::TooManyTimers);
+        raiseObjectError(HookError::TooManyTimers);
     *free = Slot{timer, 0, std::move(tick)};
     const int slot = static_cast<int>(free - timerSlots.begin()) + 1;
     highest = std::max(highest, slot);
@@ -112,3 +114,5 @@ void killSystemTimer(int id) {
 }
 
 } // namespace MTimer
+
+} // namespace zelvano::pane

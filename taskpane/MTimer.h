@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace zelvano::pane {
+
 class CTimer;
 
 namespace MTimer {
@@ -27,3 +29,5 @@ int startSystemTimer(int slot, std::int32_t milliseconds);
 void killSystemTimer(int id);
 
 } // namespace MTimer
+
+} // namespace zelvano::pane

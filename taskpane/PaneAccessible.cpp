@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QScrollBar>
 
+namespace zelvano::pane {
+
 namespace {
 
 // Live pane interfaces: notifications go only to panes that an assistive
@@ -331,3 +333,5 @@ void PaneAccessible::elementsChanged(QWidget& pane) {
 void PaneAccessible::setEventSink(EventSink sink) {
     eventSink = sink;
 }
+
+} // namespace zelvano::pane

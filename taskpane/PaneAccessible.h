@@ -14,6 +14,8 @@
 
 #include <vector>
 
+namespace zelvano::pane {
+
 class torkExplorerBarCtlPrivate;
 
 class PaneAccessible : public QAccessibleWidget {
@@ -60,3 +62,5 @@ private:
     const QWidget* registeredPane_;
     mutable QHash<quint64, QAccessible::Id> elements_;
 };
+
+} // namespace zelvano::pane

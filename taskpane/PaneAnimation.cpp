@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace zelvano::pane {
+
 namespace {
 
 bool pacing = true;
@@ -135,3 +137,5 @@ void PaneAnimation::scrollTo(QScrollBar& bar, int target, bool visible,
         pacer.wait();
     }
 }
+
+} // namespace zelvano::pane

@@ -9,6 +9,9 @@
 #include <functional>
 
 class QScrollBar;
+
+namespace zelvano::pane {
+
 struct pcExplorerBar;
 
 class PaneAnimation {
@@ -31,3 +34,5 @@ public:
     static void scrollTo(QScrollBar& bar, int target, bool visible,
                          const std::function<void()>& showStep);
 };
+
+} // namespace zelvano::pane

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace pane {
+namespace zelvano::pane {
 
 ArgKind argKind(const QVariant& arg) {
     if (!arg.isValid())
@@ -50,4 +50,4 @@ std::optional<std::int32_t> argNumber(const QVariant& arg) {
     return static_cast<std::int32_t>(rounded);
 }
 
-} // namespace pane
+} // namespace zelvano::pane

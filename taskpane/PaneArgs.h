@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace pane {
+namespace zelvano::pane {
 
 enum class ArgKind { Missing, Number, Text, Other };
 
@@ -18,4 +18,4 @@ ArgKind argKind(const QVariant& arg);
 // conversions; none when it is not a number or does not fit.
 std::optional<std::int32_t> argNumber(const QVariant& arg);
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace pane {
+namespace zelvano::pane {
 
 QColor resolveColour(OleColor colour, OleColor fallback, const QPalette& palette) {
     if (colour == kDefaultColor)
@@ -109,4 +109,4 @@ QImage colourise(const QImage& source, const QColor& target, bool clearBackgroun
     return img;
 }
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -10,7 +10,7 @@
 
 class QPalette;
 
-namespace pane {
+namespace zelvano::pane {
 
 // The shared system colour table and colour arithmetic, under the names the
 // pane's code uses.
@@ -51,4 +51,4 @@ QRgb fromHls(const Hls& hls);
 // pixels transparent instead of the target colour.
 QImage colourise(const QImage& source, const QColor& target, bool clearBackground = false);
 
-} // namespace pane
+} // namespace zelvano::pane

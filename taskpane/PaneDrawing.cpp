@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace pane {
+namespace zelvano::pane {
 
 namespace {
 
@@ -181,4 +181,4 @@ void drawPicture(QPainter& p, const QRect& target, const QImage& picture) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
-} // namespace pane
+} // namespace zelvano::pane

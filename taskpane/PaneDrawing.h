@@ -12,7 +12,7 @@ class QPainter;
 class QImage;
 class QWidget;
 
-namespace pane {
+namespace zelvano::pane {
 
 struct PaneImage;
 
@@ -47,4 +47,4 @@ void shareTextResolution(QImage& image, const QWidget& widget);
 // A picture drawn at its device-independent size.
 void drawPicture(QPainter& p, const QRect& target, const QImage& picture);
 
-} // namespace pane
+} // namespace zelvano::pane

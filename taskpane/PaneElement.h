@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace zelvano::pane {
+
 struct PaneElement {
     std::int32_t barId = 0;
     std::int32_t itemId = 0;
@@ -18,3 +20,5 @@ struct PaneElement {
     bool isItem() const { return itemId != 0; }
     bool operator==(const PaneElement&) const = default;
 };
+
+} // namespace zelvano::pane

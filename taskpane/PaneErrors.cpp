@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-namespace pane {
+namespace zelvano::pane {
 
 namespace {
 
@@ -76,4 +76,4 @@ void raiseObjectError(int code) {
                                  errorSource(ErrorSource::WindowProc));
 }
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace pane {
+namespace zelvano::pane {
 
 // Last part of an error's source; the first part is the program's name.
 enum class ErrorSource {
@@ -54,4 +54,4 @@ constexpr std::int32_t objectErrorNumber(int code) {
 // Throws the hook/timer error `code` with source "<program>.WindowProc".
 [[noreturn]] void raiseObjectError(int code);
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace pane {
+namespace zelvano::pane {
 
 namespace {
 
@@ -30,4 +30,4 @@ void setIdCounter(std::int32_t lastIssued) {
     idCounter = lastIssued;
 }
 
-} // namespace pane
+} // namespace zelvano::pane

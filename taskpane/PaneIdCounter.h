@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace pane {
+namespace zelvano::pane {
 
 // The ID the next bar or item will get, without taking it.
 std::int32_t peekNextId();
@@ -16,4 +16,4 @@ std::int32_t takeNextId();
 // Sets the counter (the last ID issued). For tests of the wrap-around.
 void setIdCounter(std::int32_t lastIssued);
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -14,6 +14,8 @@ static void initCursorResources() {
     Q_INIT_RESOURCE(taskpane_cursors);
 }
 
+namespace zelvano::pane {
+
 namespace {
 
 constexpr QPoint kHandHotSpot(7, 0); // tip of the index finger, at 1x
@@ -294,3 +296,5 @@ void PaneInput::releaseLeft(QPoint client) {
     else
         pane_.clickBar(hit.barId);
 }
+
+} // namespace zelvano::pane

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+namespace zelvano::pane {
+
 class torkExplorerBarCtlPrivate;
 struct pcExplorerBar;
 struct pcExplorerBarItem;
@@ -62,3 +64,5 @@ private:
     qreal handRatio_ = 0; // the device pixel ratio hand_ was made for
     bool handShown_ = false;
 };
+
+} // namespace zelvano::pane

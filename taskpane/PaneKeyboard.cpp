@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace zelvano::pane {
+
 namespace {
 
 bool isActivationKey(int key) {
@@ -203,3 +205,5 @@ void PaneKeyboard::focusEntered(Qt::FocusReason reason) {
     if (!target.isNone())
         navigateTo(target);
 }
+
+} // namespace zelvano::pane

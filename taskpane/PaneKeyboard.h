@@ -9,6 +9,9 @@
 #include <Qt>
 
 class QKeyEvent;
+
+namespace zelvano::pane {
+
 class torkExplorerBarCtlPrivate;
 
 class PaneKeyboard {
@@ -40,3 +43,5 @@ private:
     torkExplorerBarCtlPrivate& pane_;
     int pressedKey_ = 0; // Enter or Space pressed in the pane, awaiting release
 };
+
+} // namespace zelvano::pane

@@ -2,7 +2,7 @@
 
 // Fixed distances of the task pane's layout, in device-independent pixels.
 
-namespace pane {
+namespace zelvano::pane {
 
 inline constexpr int kSideMargin = 12; // pane edge to bar, bar edge to item/title text
 inline constexpr int kBarGap = 15; // above each bar (search style: first only) and below the last
@@ -31,4 +31,4 @@ inline constexpr int kClassicGlyphRight = 5; // ... to right - 5
 // bits and clamped to it.
 inline constexpr int kMaxContentHeight = 1 << 16;
 
-} // namespace pane
+} // namespace zelvano::pane

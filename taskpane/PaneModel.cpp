@@ -5,10 +5,8 @@
 
 #include <algorithm>
 
-using pane::ArgKind;
-using pane::argKind;
-using pane::argNumber;
-using pane::raisePaneError;
+namespace zelvano::pane {
+
 namespace RuntimeError = zelvano::RuntimeError;
 
 namespace {
@@ -59,7 +57,7 @@ int positionOf(const std::vector<std::unique_ptr<Record>>& list, std::int32_t id
 
 template <class Record>
 void moveTo(std::vector<std::unique_ptr<Record>>& list, std::int32_t id, std::int32_t position,
-            pane::ErrorSource source) {
+            ErrorSource source) {
     if (position <= 0 || position > static_cast<std::int64_t>(list.size()))
         raisePaneError(RuntimeError::SubscriptOutOfRange, source);
     const int from = positionOf(list, id);
@@ -136,7 +134,7 @@ std::optional<QString> PaneModel::validatedKey(const QVariant& key,
     }
     // The default key could already have been taken by a caller's own "C:n";
     // refuse here rather than leave the collections out of step.
-    if (keys.contains(foldKey(defaultKey(pane::peekNextId()))))
+    if (keys.contains(foldKey(defaultKey(peekNextId()))))
         raisePaneError(RuntimeError::DuplicateKey);
     return std::nullopt;
 }
@@ -146,7 +144,7 @@ pcExplorerBar& PaneModel::addBar(const QVariant& index, const QVariant& key, con
     const std::optional<QString> givenKey = validatedKey(key, barKeys_);
 
     auto bar = std::make_unique<pcExplorerBar>();
-    bar->ID = pane::takeNextId();
+    bar->ID = takeNextId();
     bar->Key = givenKey.value_or(defaultKey(bar->ID));
     bar->Title = title;
 
@@ -184,7 +182,7 @@ std::vector<std::unique_ptr<pcExplorerBar>> PaneModel::takeAllBars() {
 }
 
 void PaneModel::moveBar(std::int32_t id, std::int32_t position) {
-    moveTo(state_.bars, id, position, pane::ErrorSource::Control);
+    moveTo(state_.bars, id, position, ErrorSource::Control);
 }
 
 pcExplorerBarItem* PaneModel::findItem(std::int32_t id) const {
@@ -239,7 +237,7 @@ pcExplorerBarItem& PaneModel::addItem(pcExplorerBar& bar, const QVariant& index,
     const std::optional<QString> givenKey = validatedKey(key, itemKeys_);
 
     auto item = std::make_unique<pcExplorerBarItem>();
-    item->ID = pane::takeNextId();
+    item->ID = takeNextId();
     item->BarID = bar.ID;
     item->Key = givenKey.value_or(defaultKey(item->ID));
     item->Text = text;
@@ -270,5 +268,7 @@ std::vector<std::unique_ptr<pcExplorerBarItem>> PaneModel::takeAllItems(pcExplor
 }
 
 void PaneModel::moveItem(pcExplorerBar& bar, std::int32_t id, std::int32_t position) {
-    moveTo(bar.items, id, position, pane::ErrorSource::ItemsIndex);
+    moveTo(bar.items, id, position, ErrorSource::ItemsIndex);
 }
+
+} // namespace zelvano::pane

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace zelvano::pane {
+
 class PaneModel {
 public:
     explicit PaneModel(PaneState& state);
@@ -67,3 +69,5 @@ private:
     QHash<std::int32_t, pcExplorerBarItem*> itemsById_;
     QHash<QString, std::int32_t> itemKeys_; // case-folded key -> item ID
 };
+
+} // namespace zelvano::pane

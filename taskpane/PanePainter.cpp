@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace pane {
+namespace zelvano::pane {
 
 namespace {
 
@@ -476,4 +476,4 @@ void PanePainter::paintItem(QPainter& p, const pcExplorerBar& bar, const pcExplo
     }
 }
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -17,7 +17,7 @@
 
 class QPainter;
 
-namespace pane {
+namespace zelvano::pane {
 
 // Pictures and the look decided by the last resource load.
 struct PaneResources {
@@ -84,4 +84,4 @@ private:
     QImage layer_; // panel contents of an animating bar, blended with its Alpha
 };
 
-} // namespace pane
+} // namespace zelvano::pane

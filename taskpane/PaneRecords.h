@@ -17,6 +17,8 @@
 #include <optional>
 #include <vector>
 
+namespace zelvano::pane {
+
 struct pcExplorerBarItem {
     std::int32_t ID = 0;
     std::int32_t BarID = 0;
@@ -113,3 +115,5 @@ struct PaneState {
     int scrollValue = 0;
     int contentHeight = 0; // laid-out height including the final gap
 };
+
+} // namespace zelvano::pane

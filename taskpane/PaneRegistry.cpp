@@ -4,6 +4,8 @@
 
 #include <unordered_map>
 
+namespace zelvano::pane {
+
 namespace PaneRegistry {
 
 namespace {
@@ -35,8 +37,10 @@ torkExplorerBarCtlPrivate* find(PaneWindowId window) {
 torkExplorerBarCtlPrivate& resolve(PaneWindowId window) {
     torkExplorerBarCtlPrivate* pane = find(window);
     if (!pane)
-        pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
+        raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
     return *pane;
 }
 
 } // namespace PaneRegistry
+
+} // namespace zelvano::pane

@@ -7,6 +7,8 @@
 
 #include "PaneTypes.h"
 
+namespace zelvano::pane {
+
 class torkExplorerBarCtlPrivate;
 
 namespace PaneRegistry {
@@ -18,3 +20,5 @@ torkExplorerBarCtlPrivate* find(PaneWindowId window);
 torkExplorerBarCtlPrivate& resolve(PaneWindowId window);
 
 } // namespace PaneRegistry
+
+} // namespace zelvano::pane

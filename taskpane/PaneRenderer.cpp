@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace zelvano::pane {
+
 using namespace pane;
 
 namespace {
@@ -355,3 +357,5 @@ void PaneRenderer::setThemeLocation(const QString& folder) {
 const QImage& PaneRenderer::backBuffer() const {
     return d->buffer;
 }
+
+} // namespace zelvano::pane

@@ -16,6 +16,8 @@
 class QPainter;
 class QScrollBar;
 
+namespace zelvano::pane {
+
 class PaneRenderer {
 public:
     PaneRenderer(QWidget* pane, PaneState& state);
@@ -69,7 +71,7 @@ public:
     void positionHostedControls();
 
     // The drawing mode chosen by the last reloadResources().
-    pane::PaneLook look() const;
+    PaneLook look() const;
     // Folder of the themed image set (PNGs named by image number); the
     // default is the set built into the program. Takes effect at the next
     // reloadResources().
@@ -82,3 +84,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+} // namespace zelvano::pane

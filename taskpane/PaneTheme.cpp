@@ -15,7 +15,7 @@ static void initPaneResources() {
     Q_INIT_RESOURCE(taskpane);
 }
 
-namespace pane {
+namespace zelvano::pane {
 
 namespace {
 
@@ -145,4 +145,4 @@ GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special) {
     return set;
 }
 
-} // namespace pane
+} // namespace zelvano::pane

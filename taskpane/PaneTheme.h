@@ -14,7 +14,7 @@ class QColor;
 class QPalette;
 class QWidget;
 
-namespace pane {
+namespace zelvano::pane {
 
 // How the pane draws itself.
 enum class PaneLook {
@@ -74,4 +74,4 @@ std::optional<GlyphSet> loadThemeImages(const QString& location);
 // Glyph-set entries 0..7 built from the pane's own images 101..104.
 GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special);
 
-} // namespace pane
+} // namespace zelvano::pane

@@ -3,6 +3,8 @@
 #include "PaneRegistry.h"
 #include "torkExplorerBarCtlPrivate.h"
 
+using namespace zelvano::pane;
+
 cExplorerBar::cExplorerBar(PaneWindowId window, std::int32_t barId)
     : window_(window)
     , barId_(barId) {}

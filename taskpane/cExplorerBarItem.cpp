@@ -3,6 +3,8 @@
 #include "PaneRegistry.h"
 #include "torkExplorerBarCtlPrivate.h"
 
+using namespace zelvano::pane;
+
 cExplorerBarItem::cExplorerBarItem(PaneWindowId window, std::int32_t barId, std::int32_t itemId)
     : window_(window)
     , barId_(barId)

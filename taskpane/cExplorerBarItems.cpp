@@ -3,6 +3,8 @@
 #include "PaneRegistry.h"
 #include "torkExplorerBarCtlPrivate.h"
 
+using namespace zelvano::pane;
+
 cExplorerBarItems::cExplorerBarItems(PaneWindowId window, std::int32_t barId)
     : window_(window)
     , barId_(barId) {}

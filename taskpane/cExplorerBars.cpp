@@ -3,6 +3,8 @@
 #include "PaneRegistry.h"
 #include "torkExplorerBarCtlPrivate.h"
 
+using namespace zelvano::pane;
+
 cExplorerBars::cExplorerBars(PaneWindowId window)
     : window_(window) {}
 

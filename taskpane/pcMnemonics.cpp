@@ -3,6 +3,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+namespace zelvano::pane {
+
 namespace {
 
 int keyOf(QChar character) {
@@ -63,3 +65,5 @@ void pcMnemonics::remove(QChar character) {
     delete entry->second.shortcut;
     accelerators_.erase(entry);
 }
+
+} // namespace zelvano::pane

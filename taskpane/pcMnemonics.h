@@ -13,6 +13,8 @@
 class QShortcut;
 class QWidget;
 
+namespace zelvano::pane {
+
 class pcMnemonics : public QObject {
     Q_OBJECT
 
@@ -46,3 +48,5 @@ private:
     QWidget* pane_;
     std::map<int, Accelerator> accelerators_; // by key combination
 };
+
+} // namespace zelvano::pane

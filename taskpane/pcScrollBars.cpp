@@ -6,6 +6,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+namespace zelvano::pane {
+
 namespace {
 
 constexpr std::int32_t kMessages[] = {WindowMessage::MouseWheel, WindowMessage::NcLButtonDown,
@@ -86,3 +88,5 @@ std::int32_t pcScrollBars::WindowProc(QObject* hWnd, std::int32_t iMsg, std::int
     }
     return MSubclass::currentResult();
 }
+
+} // namespace zelvano::pane

@@ -12,6 +12,8 @@
 class QScrollBar;
 class QWidget;
 
+namespace zelvano::pane {
+
 class pcScrollBars : private ISubclass {
 public:
     static constexpr int kWheelDelta = 120; // one notch
@@ -40,3 +42,5 @@ private:
     int wheelLines_ = 3;
     int wheelRest_ = 0; // part of a notch not yet scrolled (fine-grained wheels)
 };
+
+} // namespace zelvano::pane

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+using namespace zelvano::pane;
+
 torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent, Environment environment)
     : QWidget(parent)
     , d(std::make_unique<torkExplorerBarCtlPrivate>(*this, environment == Environment::Designer)) {

@@ -16,9 +16,11 @@
 #include <functional>
 #include <memory>
 
+namespace zelvano::pane {
 class PaneInput;
 class PaneKeyboard;
 class torkExplorerBarCtlPrivate;
+} // namespace zelvano::pane
 
 class torkExplorerBarCtl : public QWidget {
     Q_OBJECT
@@ -93,8 +95,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    std::unique_ptr<torkExplorerBarCtlPrivate> d;
+    std::unique_ptr<zelvano::pane::torkExplorerBarCtlPrivate> d;
     // Mouse and keyboard; none in a design environment.
-    std::unique_ptr<PaneInput> input_;
-    std::unique_ptr<PaneKeyboard> keyboard_;
+    std::unique_ptr<zelvano::pane::PaneInput> input_;
+    std::unique_ptr<zelvano::pane::PaneKeyboard> keyboard_;
 };

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace zelvano::pane {
+
 namespace {
 
 constexpr int kScrollSmallChange = 12;
@@ -128,14 +130,14 @@ torkExplorerBarCtlPrivate* torkExplorerBarCtlPrivate::find(const QWidget* pane) 
 pcExplorerBar& torkExplorerBarCtlPrivate::barOrUnloaded(std::int32_t id) const {
     pcExplorerBar* bar = model.findBar(id);
     if (!bar)
-        pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
+        raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
     return *bar;
 }
 
 pcExplorerBarItem& torkExplorerBarCtlPrivate::itemOrUnloaded(std::int32_t id) const {
     pcExplorerBarItem* item = model.findItem(id);
     if (!item)
-        pane::raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
+        raisePaneError(zelvano::RuntimeError::ObjectUnloaded);
     return *item;
 }
 
@@ -306,7 +308,7 @@ void torkExplorerBarCtlPrivate::hostControl(pcExplorerBar& bar, pcExplorerBarIte
     // Hosting the pane itself, an ancestor or the pane's own scroll bar would
     // tie the widget tree in a knot.
     if (control && (control == &pane_ || control == vScroll_ || control->isAncestorOf(&pane_)))
-        pane::raisePaneError(zelvano::RuntimeError::InvalidCall);
+        raisePaneError(zelvano::RuntimeError::InvalidCall);
     if (item.lPtrPanel)
         item.lPtrPanel->hide();
     item.lPtrPanel = control;
@@ -512,3 +514,5 @@ bool torkExplorerBarCtlPrivate::leavePane(bool next) {
     }
     return false;
 }
+
+} // namespace zelvano::pane

@@ -27,6 +27,8 @@ class QEvent;
 class QScrollBar;
 class QWidget;
 
+namespace zelvano::pane {
+
 class PaneRenderer;
 class pcMnemonics;
 class pcScrollBars;
@@ -156,3 +158,5 @@ private:
 inline const PaneState& paneStateOf(const QWidget& pane) {
     return torkExplorerBarCtlPrivate::find(&pane)->state;
 }
+
+} // namespace zelvano::pane

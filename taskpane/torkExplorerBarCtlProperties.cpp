@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using namespace zelvano::pane;
+
 namespace {
 
 // Names of the stored settings, in the order they are read and written.

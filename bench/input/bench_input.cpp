@@ -11,6 +11,8 @@
 #include <QStyleFactory>
 #include <benchmark/benchmark.h>
 
+using namespace zelvano::pane;
+
 namespace {
 
 enum class Look { Themed, Emulated, Classic };

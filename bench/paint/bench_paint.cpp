@@ -13,6 +13,8 @@
 #include <QStyleFactory>
 #include <benchmark/benchmark.h>
 
+using namespace zelvano::pane;
+
 namespace {
 
 enum Content { MainWindow, HundredItems };
@@ -24,9 +26,9 @@ struct Scene {
     PaneRenderer renderer{&widget, state};
     QImage window;
 
-    Scene(Content content, pane::PaneLook look) {
+    Scene(Content content, PaneLook look) {
         widget.setFont(paintfix::windowFont());
-        if (look == pane::PaneLook::Classic) {
+        if (look == PaneLook::Classic) {
             style.reset(QStyleFactory::create(QStringLiteral("Windows")));
             widget.setStyle(style.get());
         }
@@ -35,7 +37,7 @@ struct Scene {
             paintfix::fillMainWindow(state);
         else
             paintfix::fillManyItems(state, 100);
-        state.UseExplorerStyle = look != pane::PaneLook::Emulated;
+        state.UseExplorerStyle = look != PaneLook::Emulated;
         state.BackColorStart = state.BackColorEnd = kDefaultColor;
         renderer.reloadResources();
         renderer.measureAll();
@@ -52,7 +54,7 @@ struct Scene {
     }
 };
 
-void fullRepaint(benchmark::State& st, Content content, pane::PaneLook look) {
+void fullRepaint(benchmark::State& st, Content content, PaneLook look) {
     Scene scene(content, look);
     for (auto _ : st) {
         scene.renderer.render();
@@ -61,7 +63,7 @@ void fullRepaint(benchmark::State& st, Content content, pane::PaneLook look) {
     }
 }
 
-void hotTracking(benchmark::State& st, pane::PaneLook look) {
+void hotTracking(benchmark::State& st, PaneLook look) {
     Scene scene(MainWindow, look);
     const auto& bar = *scene.state.bars[1];
     auto& item = *bar.items[1];
@@ -72,7 +74,7 @@ void hotTracking(benchmark::State& st, pane::PaneLook look) {
     }
 }
 
-void hotTitle(benchmark::State& st, pane::PaneLook look) {
+void hotTitle(benchmark::State& st, PaneLook look) {
     Scene scene(MainWindow, look);
     auto& bar = *scene.state.bars[0];
     for (auto _ : st) {
@@ -84,11 +86,11 @@ void hotTitle(benchmark::State& st, pane::PaneLook look) {
 
 void registerAll() {
     const struct {
-        pane::PaneLook look;
+        PaneLook look;
         const char* name;
-    } looks[] = {{pane::PaneLook::Themed, "themed"},
-                 {pane::PaneLook::Emulated, "emulated"},
-                 {pane::PaneLook::Classic, "classic"}};
+    } looks[] = {{PaneLook::Themed, "themed"},
+                 {PaneLook::Emulated, "emulated"},
+                 {PaneLook::Classic, "classic"}};
     for (const auto& l : looks) {
         const std::string n = l.name;
         benchmark::RegisterBenchmark(("FullRepaint/main_window/" + n).c_str(), fullRepaint,

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QRawFont>
 
+using namespace zelvano::pane;
+
 namespace zelvano::test {
 namespace {
 

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <limits>
 
+using namespace zelvano::pane;
+
 namespace {
 
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -61,21 +63,21 @@ struct HostilePane : ::testing::Test {
     void expectLaidOutWithinBounds() const {
         const PaneState& s = state();
         EXPECT_GE(s.contentHeight, 0);
-        EXPECT_LE(s.contentHeight, pane::kMaxContentHeight);
+        EXPECT_LE(s.contentHeight, kMaxContentHeight);
         EXPECT_GE(s.scrollValue, 0);
         EXPECT_LE(s.scrollValue, std::max(0, s.contentHeight - pane->height()));
         int lastTop = 0;
         for (const auto& bar : s.bars) {
             EXPECT_GE(bar->Top, lastTop);
-            EXPECT_LE(bar->Top, pane::kMaxContentHeight);
+            EXPECT_LE(bar->Top, kMaxContentHeight);
             lastTop = bar->Top;
             for (const int height : {bar->HeightWithScroll, bar->HeightWithoutScroll}) {
                 EXPECT_GE(height, 0);
-                EXPECT_LE(height, pane::kMaxContentHeight);
+                EXPECT_LE(height, kMaxContentHeight);
             }
             for (const auto& item : bar->items) {
-                EXPECT_GE(item->Top, -pane::kMaxContentHeight);
-                EXPECT_LE(item->Top, pane::kMaxContentHeight);
+                EXPECT_GE(item->Top, -kMaxContentHeight);
+                EXPECT_LE(item->Top, kMaxContentHeight);
             }
         }
     }
@@ -107,7 +109,7 @@ TEST_P(ExtremeSpacing, LaysOutPaintsAndAnimatesWithinBounds) {
 
 INSTANTIATE_TEST_SUITE_P(Values, ExtremeSpacing,
                          ::testing::Values(kMax, kMax - 1, kMin, kMin + 1, 100000, -100000, -30,
-                                           pane::kMaxContentHeight));
+                                           kMaxContentHeight));
 
 TEST_F(HostilePane, ColourValuesOfEveryKindPaint) {
     auto bars = pane->Bars();

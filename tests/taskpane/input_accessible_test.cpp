@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;

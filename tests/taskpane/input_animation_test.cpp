@@ -11,6 +11,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;
@@ -160,7 +162,7 @@ TEST_P(TallPanels, MoveInAtMostAHundredSteps) {
     bar.Items().Item(c.items).setSpacingAfter(c.spacing);
     const int full = this->bar(0).HeightWithoutScroll;
     ASSERT_GT(full, 0);
-    ASSERT_LE(full, pane::kMaxContentHeight);
+    ASSERT_LE(full, kMaxContentHeight);
     show();
 
     steps.heights.clear();

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;

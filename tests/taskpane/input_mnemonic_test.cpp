@@ -6,6 +6,8 @@
 
 #include <QSignalSpy>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QToolTip>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;

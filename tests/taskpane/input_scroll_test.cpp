@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace zelvano::pane;
+
 namespace {
 
 using inputtest::PaneFixture;

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace zelvano::pane;
+
 namespace inputtest {
 
 struct PaneFixture : ::testing::Test {

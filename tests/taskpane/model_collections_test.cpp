@@ -13,6 +13,8 @@
 #include <limits>
 #include <memory>
 
+using namespace zelvano::pane;
+
 using modeltest::errorNumberOf;
 using modeltest::errorOf;
 
@@ -21,7 +23,7 @@ namespace {
 class PaneCollections : public ::testing::Test {
 protected:
     void SetUp() override {
-        pane::setIdCounter(0);
+        setIdCounter(0);
         pane_ = std::make_unique<torkExplorerBarCtl>();
         pane_->resize(240, 400);
     }
@@ -59,17 +61,17 @@ TEST_F(PaneCollections, OneIdCounterForBarsAndItemsOfAllPanes) {
 }
 
 TEST_F(PaneCollections, IdCounterWrapsToMinusMaxAndNeverIssuesZero) {
-    pane::setIdCounter(std::numeric_limits<std::int32_t>::max() - 1);
+    setIdCounter(std::numeric_limits<std::int32_t>::max() - 1);
     EXPECT_EQ(bars().Add().Key(), "C:2147483647");
     EXPECT_EQ(bars().Add().Key(), "C:-2147483647");
 
-    pane::setIdCounter(-2);
+    setIdCounter(-2);
     EXPECT_EQ(bars().Add().Key(), "C:-1");
     const cExplorerBar afterZero = bars().Add();
     EXPECT_EQ(afterZero.Key(), "C:1");
     // Negative IDs are as good as positive ones.
     EXPECT_TRUE(bars().Exists(QStringLiteral("c:-1")));
-    pane::setIdCounter(-10);
+    setIdCounter(-10);
     cExplorerBarItems items = afterZero.Items();
     EXPECT_EQ(items.Add().Key(), "C:-9");
     EXPECT_TRUE(items.Exists(1));
@@ -96,14 +98,14 @@ TEST_P(AddValidation, RaisesBeforeChangingAnything) {
 
     const QStringList keysBefore = barKeys();
     const int itemsBefore = list.Item(1).Items().Count() + list.Item(2).Items().Count();
-    const std::int32_t nextIdBefore = pane::peekNextId();
+    const std::int32_t nextIdBefore = peekNextId();
 
     const auto error = errorOf([&] { GetParam().act(list); });
     EXPECT_EQ(errorNumberOf(error), GetParam().expectedError);
     if (GetParam().expectedError != 0) {
         EXPECT_EQ(barKeys(), keysBefore);
         EXPECT_EQ(list.Item(1).Items().Count() + list.Item(2).Items().Count(), itemsBefore);
-        EXPECT_EQ(pane::peekNextId(), nextIdBefore);
+        EXPECT_EQ(peekNextId(), nextIdBefore);
     }
 }
 
@@ -123,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{"CyrillicKeysFoldCase", [](auto& b) { b.Add(none, QStringLiteral("ОБЛАСТЬ")); },
                 457, [](auto& b) { b.Add(none, QStringLiteral("Область")); }},
         AddCase{"DefaultKeyAlreadyTaken", [](auto& b) { b.Add(); }, 457,
-                [](auto& b) { b.Add(none, QStringLiteral("c:%1").arg(pane::peekNextId() + 1)); }}),
+                [](auto& b) { b.Add(none, QStringLiteral("c:%1").arg(peekNextId() + 1)); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+using namespace zelvano::pane;
+
 using modeltest::errorNumberOf;
 using modeltest::errorOf;
 

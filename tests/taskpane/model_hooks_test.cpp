@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+using namespace zelvano::pane;
+
 using modeltest::errorOf;
 
 namespace {
@@ -170,8 +172,8 @@ TEST(Hooks, AttachErrorsChangeNothing) {
     }
     EXPECT_EQ(MSubclass::attachmentCount(&window), 1);
     EXPECT_FALSE(MSubclass::isHooked(&foreign));
-    EXPECT_EQ(pane::objectErrorNumber(13082), -2147208422);
-    EXPECT_EQ(pane::objectErrorNumber(5), 5);
+    EXPECT_EQ(objectErrorNumber(13082), -2147208422);
+    EXPECT_EQ(objectErrorNumber(5), 5);
 }
 
 TEST(Hooks, DestroyedWindowsAndClientsAreUnhooked) {

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+using namespace zelvano::pane;
+
 using modeltest::errorOf;
 
 namespace {

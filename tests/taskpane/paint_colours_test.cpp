@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
-using namespace pane;
+using namespace zelvano::pane;
 
 namespace {
 

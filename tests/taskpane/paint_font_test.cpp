@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace zelvano::pane;
+
 namespace {
 
 // The application font for one test: the window's font first, as the

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+using namespace zelvano::pane;
+
 using namespace paintfix;
 
 namespace {

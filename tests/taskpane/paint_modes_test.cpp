@@ -10,13 +10,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace zelvano::pane;
+
 using namespace paintfix;
-using pane::PaneLook;
 
 namespace {
 
 QColor sys(const QWidget& w, int index) {
-    return pane::systemColour(index, w.palette());
+    return systemColour(index, w.palette());
 }
 
 TEST(Looks, ChosenFromUseExplorerStyleAndTheWidgetStyle) {
@@ -85,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Looks, IncompleteThemedSetFallsBackToEmulated) {
-    const QString builtIn = QString::fromLatin1(pane::ThemeLibrary::kDefaultLocation);
-    for (const int missing : pane::ThemeLibrary::kImageNumbers) {
+    const QString builtIn = QString::fromLatin1(ThemeLibrary::kDefaultLocation);
+    for (const int missing : ThemeLibrary::kImageNumbers) {
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
-        for (const int n : pane::ThemeLibrary::kImageNumbers)
+        for (const int n : ThemeLibrary::kImageNumbers)
             if (n != missing)
                 QFile::copy(builtIn + QStringLiteral("/%1.png").arg(n),
                             dir.filePath(QStringLiteral("%1.png").arg(n)));
@@ -109,7 +110,7 @@ TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // Opaque pictures: strips with a green top-left key colour.
-    for (const int n : pane::ThemeLibrary::kImageNumbers) {
+    for (const int n : ThemeLibrary::kImageNumbers) {
         const bool strip = n == 110 || n == 112;
         QImage img(strip ? QSize(40, 30) : QSize(20, 20), QImage::Format_RGB32);
         img.fill(n == 14 ? QColor(1, 2, 3) : QColor(200, 100, 50));
@@ -123,7 +124,7 @@ TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
     h.refresh();
     EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
     // Panel colour: the sample's top-left pixel; title height: the strip's.
-    EXPECT_EQ(h.renderer.defaultPanelColor(true), pane::toOle(QColor(1, 2, 3)));
+    EXPECT_EQ(h.renderer.defaultPanelColor(true), toOle(QColor(1, 2, 3)));
     EXPECT_EQ(bar.TitleHeightWithoutScroll, 30);
     const QImage shot = h.shot();
     const QRect strip = h.renderer.titleRect(bar);
@@ -137,19 +138,18 @@ TEST(Looks, DefaultPanelColourInEveryLook) {
     const QImage sample(QStringLiteral(":/taskpane/theme/14.png"));
     ASSERT_FALSE(sample.isNull());
     const QColor themedPanel = sample.pixelColor(0, 0);
-    EXPECT_EQ(themed.renderer.defaultPanelColor(true), pane::toOle(themedPanel));
-    EXPECT_EQ(
-        themed.renderer.defaultPanelColor(false),
-        pane::toOle(pane::blend(themedPanel, sys(themed.widget, pane::SysActiveCaption), 230)));
+    EXPECT_EQ(themed.renderer.defaultPanelColor(true), toOle(themedPanel));
+    EXPECT_EQ(themed.renderer.defaultPanelColor(false),
+              toOle(blend(themedPanel, sys(themed.widget, SysActiveCaption), 230)));
 
     Harness emulated;
     emulated.state.UseExplorerStyle = false;
     emulated.refresh();
-    const QColor base = pane::blend(sys(emulated.widget, pane::SysButtonFace), Qt::white, 24);
-    EXPECT_EQ(emulated.state.defaultPanelColour, pane::toOle(base));
-    EXPECT_EQ(emulated.renderer.defaultPanelColor(true), pane::toOle(base));
+    const QColor base = blend(sys(emulated.widget, SysButtonFace), Qt::white, 24);
+    EXPECT_EQ(emulated.state.defaultPanelColour, toOle(base));
+    EXPECT_EQ(emulated.renderer.defaultPanelColor(true), toOle(base));
     EXPECT_EQ(emulated.renderer.defaultPanelColor(false),
-              pane::toOle(pane::blend(base, sys(emulated.widget, pane::SysActiveCaption), 230)));
+              toOle(blend(base, sys(emulated.widget, SysActiveCaption), 230)));
 
     Harness classic;
     classic.useClassicStyle();
@@ -166,16 +166,13 @@ TEST(Looks, ClassicDrawsPlainSystemColours) {
     auto& standard = addBar(h.state, QStringLiteral("Обычная"));
     h.refresh();
     const QImage shot = h.shot();
-    EXPECT_EQ(shot.pixelColor(2, 2), sys(h.widget, pane::SysWindow)); // background
+    EXPECT_EQ(shot.pixelColor(2, 2), sys(h.widget, SysWindow)); // background
     const QRect strip = h.renderer.titleRect(special);
-    EXPECT_EQ(shot.pixelColor(strip.left() + 1, strip.top() + 1),
-              sys(h.widget, pane::SysActiveCaption));
+    EXPECT_EQ(shot.pixelColor(strip.left() + 1, strip.top() + 1), sys(h.widget, SysActiveCaption));
     const QRect other = h.renderer.titleRect(standard);
-    EXPECT_EQ(shot.pixelColor(other.left() + 1, other.top() + 1),
-              sys(h.widget, pane::SysButtonFace));
+    EXPECT_EQ(shot.pixelColor(other.left() + 1, other.top() + 1), sys(h.widget, SysButtonFace));
     // Panel: window colour.
-    EXPECT_EQ(shot.pixelColor(strip.left() + 3, strip.bottom() + 3),
-              sys(h.widget, pane::SysWindow));
+    EXPECT_EQ(shot.pixelColor(strip.left() + 3, strip.bottom() + 3), sys(h.widget, SysWindow));
 }
 
 TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
@@ -190,7 +187,7 @@ TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
     EXPECT_EQ(h.renderer.look(), PaneLook::Classic);
     const QRect strip = h.renderer.titleRect(bar);
     EXPECT_EQ(h.shot().pixelColor(strip.left() + 1, strip.top() + 1),
-              sys(h.widget, pane::SysActiveCaption));
+              sys(h.widget, SysActiveCaption));
     EXPECT_EQ(h.renderer.defaultPanelColor(true), kSysColorWindow);
 
     h.useStyle(QStringLiteral("Fusion"));
@@ -218,15 +215,15 @@ TEST_P(ItemColour, FollowsTheLookAndKind) {
     item.TextColor = item.TextColorOver = c.own;
     item.MouseOver = c.hot;
     h.refresh();
-    const QColor highlight = sys(h.widget, pane::SysHighlight);
+    const QColor highlight = sys(h.widget, SysHighlight);
     QColor expected;
     const std::string which = c.expected;
     if (which == "own")
-        expected = pane::fromOle(c.own);
+        expected = fromOle(c.own);
     else if (which == "text")
-        expected = sys(h.widget, pane::SysWindowText);
+        expected = sys(h.widget, SysWindowText);
     else
-        expected = pane::blend(highlight, Qt::black, which == "linkHot" ? 240 : 192);
+        expected = blend(highlight, Qt::black, which == "linkHot" ? 240 : 192);
     // Count exact text-colour pixels in the item's rectangle.
     const QImage shot = h.shot();
     const QRect r = h.renderer.itemRect(bar, item);

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+using namespace zelvano::pane;
+
 using namespace paintfix;
 
 namespace {
@@ -99,8 +101,8 @@ TEST(Render, ClassicChevronsAtTheirPixels) {
     collapsed.State = BarCollapsed;
     h.refresh();
     const QImage shot = h.shot();
-    const QColor ink = pane::systemColour(pane::SysWindowText, h.widget.palette());
-    const QColor face = pane::systemColour(pane::SysButtonFace, h.widget.palette());
+    const QColor ink = systemColour(SysWindowText, h.widget.palette());
+    const QColor face = systemColour(SysButtonFace, h.widget.palette());
     for (const auto* bar : {&collapsed, &expanded}) {
         const QRect strip = h.renderer.titleRect(*bar);
         const QPoint box(strip.right() + 1 - 22, strip.top() + (strip.height() - 16) / 2);
@@ -282,7 +284,7 @@ TEST(HiDpi, BackBufferAtDeviceResolution) {
     EXPECT_EQ(buffer.pixelColor(23, y), QColor(0x80, 0, 0));
     EXPECT_EQ(buffer.pixelColor(24, y), Qt::white);
     EXPECT_EQ(buffer.pixelColor(25, y), Qt::white);
-    EXPECT_EQ(buffer.pixelColor(26, y), pane::fromOle(h.renderer.defaultPanelColor(true)));
+    EXPECT_EQ(buffer.pixelColor(26, y), fromOle(h.renderer.defaultPanelColor(true)));
     // The copy to the window is one to one.
     QImage window(466, 802, QImage::Format_ARGB32_Premultiplied);
     window.setDevicePixelRatio(2);
@@ -304,7 +306,7 @@ TEST(HiDpi, ClassicChevronsAndEmulatedCornersAreDrawnAtDeviceResolution) {
     const QImage& chevrons = classic.renderer.backBuffer();
     EXPECT_GT(coloursIn(chevrons, QRect(box.topLeft() * 2, box.size() * 2)), 2);
     // Still where the 1x pixels are: the tip of the upper chevron is ink.
-    const QColor ink = pane::systemColour(pane::SysWindowText, classic.widget.palette());
+    const QColor ink = systemColour(SysWindowText, classic.widget.palette());
     EXPECT_EQ(chevrons.pixelColor(2 * (box.left() + 8), 2 * (box.top() + 8) + 1), ink);
 
     Harness emulated;

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QString>
 
+using namespace zelvano::pane;
+
 namespace paintfix {
 
 // The main window's face (Tahoma-compatible, 11 pixels) when fonts-wine is

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace zelvano::pane;
+
 namespace paintfix {
 
 struct Harness {
