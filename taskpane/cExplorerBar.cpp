@@ -4,6 +4,7 @@
 #include "torkExplorerBarCtlPrivate.h"
 
 using namespace zelvano::pane;
+using Change = torkExplorerBarCtlPrivate::BarChange;
 
 cExplorerBar::cExplorerBar(PaneWindowId window, std::int32_t barId)
     : window_(window)
@@ -26,7 +27,7 @@ bool cExplorerBar::IsSpecial() const {
 void cExplorerBar::setIsSpecial(bool special) {
     auto [pane, bar] = resolve();
     bar.IsSpecial = special;
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Layout);
 }
 
 QImage cExplorerBar::WatermarkPicture() const {
@@ -36,8 +37,7 @@ QImage cExplorerBar::WatermarkPicture() const {
 void cExplorerBar::setWatermarkPicture(const QImage& picture) {
     auto [pane, bar] = resolve();
     bar.watermark = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_ARGB32);
-    pane.recolourWatermark(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Watermark);
 }
 
 std::int32_t cExplorerBar::WatermarkMode() const {
@@ -55,9 +55,7 @@ std::int32_t cExplorerBar::WatermarkHAlign() const {
 void cExplorerBar::setWatermarkHAlign(std::int32_t align) {
     auto [pane, bar] = resolve();
     bar.WatermarkHAlign = align;
-    pane.rebuildGlyphsIfEmulated();
-    pane.recolourWatermarks();
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Colours);
 }
 
 std::int32_t cExplorerBar::WatermarkVAlign() const {
@@ -67,9 +65,7 @@ std::int32_t cExplorerBar::WatermarkVAlign() const {
 void cExplorerBar::setWatermarkVAlign(std::int32_t align) {
     auto [pane, bar] = resolve();
     bar.WatermarkVAlign = align;
-    pane.rebuildGlyphsIfEmulated();
-    pane.recolourWatermarks();
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Colours);
 }
 
 std::int32_t cExplorerBar::IconIndex() const {
@@ -79,8 +75,7 @@ std::int32_t cExplorerBar::IconIndex() const {
 void cExplorerBar::setIconIndex(std::int32_t index) {
     auto [pane, bar] = resolve();
     bar.IconIndex = index;
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
 }
 
 QString cExplorerBar::Title() const {
@@ -91,8 +86,7 @@ void cExplorerBar::setTitle(const QString& title) {
     auto [pane, bar] = resolve();
     pane.updateMnemonic(bar.Title, title);
     bar.Title = title;
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
 }
 
 QString cExplorerBar::ToolTipText() const {
@@ -110,9 +104,7 @@ OleColor cExplorerBar::TitleBackColorLight() const {
 void cExplorerBar::setTitleBackColorLight(OleColor colour) {
     auto [pane, bar] = resolve();
     bar.TitleBackColorLight = colour;
-    pane.rebuildGlyphsIfEmulated(); // emulated glyphs take this colour
-    pane.recolourWatermarks();
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Colours);
 }
 
 OleColor cExplorerBar::TitleBackColorDark() const {
@@ -122,9 +114,7 @@ OleColor cExplorerBar::TitleBackColorDark() const {
 void cExplorerBar::setTitleBackColorDark(OleColor colour) {
     auto [pane, bar] = resolve();
     bar.TitleBackColorDark = colour;
-    pane.rebuildGlyphsIfEmulated();
-    pane.recolourWatermarks();
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Colours);
 }
 
 OleColor cExplorerBar::BackColor() const {
@@ -135,8 +125,7 @@ void cExplorerBar::setBackColor(OleColor colour) {
     auto [pane, bar] = resolve();
     bar.PanelBackColor = colour;
     // The watermark is recoloured onto the panel colour, so it follows it.
-    pane.recolourWatermark(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Watermark);
 }
 
 std::optional<QFont> cExplorerBar::TitleFont() const {
@@ -146,7 +135,7 @@ std::optional<QFont> cExplorerBar::TitleFont() const {
 void cExplorerBar::setTitleFont(const std::optional<QFont>& font) {
     auto [pane, bar] = resolve();
     bar.TitleFont = font; // titles are drawn in the bold default font regardless
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Layout);
 }
 
 OleColor cExplorerBar::TitleForeColor() const {
@@ -156,7 +145,7 @@ OleColor cExplorerBar::TitleForeColor() const {
 void cExplorerBar::setTitleForeColor(OleColor colour) {
     auto [pane, bar] = resolve();
     bar.TitleForeColor = colour;
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Layout);
 }
 
 OleColor cExplorerBar::TitleForeColorOver() const {
@@ -175,8 +164,7 @@ void cExplorerBar::setCanExpand(bool canExpand) {
     auto [pane, bar] = resolve();
     bar.CanExpand = canExpand;
     // The glyph's room and the empty-title gap depend on it.
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
 }
 
 std::int32_t cExplorerBar::State() const {
@@ -223,7 +211,7 @@ std::int32_t cExplorerBar::Index() const {
 void cExplorerBar::setIndex(std::int32_t position) {
     auto [pane, bar] = resolve();
     pane.model.moveBar(bar.ID, position);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Layout);
     if (pane.state.focusBarID == bar.ID)
         pane.scrollIntoView(bar);
 }

@@ -30,8 +30,7 @@ void cExplorerBarItem::setItemType(std::int32_t type) {
     auto [pane, bar, item] = resolve();
     item.ItemType = type;
     // A placeholder is as high as its control, a link as its text.
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
 }
 
 std::int32_t cExplorerBarItem::IconIndex() const {
@@ -42,9 +41,7 @@ void cExplorerBarItem::setIconIndex(std::int32_t index) {
     auto [pane, bar, item] = resolve();
     const bool hadIcon = item.IconIndex >= 0;
     item.IconIndex = index;
-    if (hadIcon != (index >= 0))
-        pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, hadIcon != (index >= 0));
 }
 
 QString cExplorerBarItem::Text() const {
@@ -55,8 +52,7 @@ void cExplorerBarItem::setText(const QString& text) {
     auto [pane, bar, item] = resolve();
     pane.updateMnemonic(item.Text, text);
     item.Text = text;
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
 }
 
 QString cExplorerBarItem::ToolTipText() const {
@@ -74,8 +70,7 @@ std::optional<QFont> cExplorerBarItem::Font() const {
 void cExplorerBarItem::setFont(const std::optional<QFont>& font) {
     auto [pane, bar, item] = resolve();
     item.Font = font;
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
 }
 
 bool cExplorerBarItem::Bold() const {
@@ -87,8 +82,7 @@ void cExplorerBarItem::setBold(bool bold) {
     if (bold == item.Bold)
         return;
     item.Bold = bold;
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
 }
 
 std::int32_t cExplorerBarItem::SpacingAfter() const {
@@ -100,8 +94,7 @@ void cExplorerBarItem::setSpacingAfter(std::int32_t pixels) {
     if (pixels == item.SpacingAfter)
         return;
     item.SpacingAfter = pixels;
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
 }
 
 QWidget* cExplorerBarItem::Control() const {
@@ -120,7 +113,7 @@ OleColor cExplorerBarItem::TextColor() const {
 void cExplorerBarItem::setTextColor(OleColor colour) {
     auto [pane, bar, item] = resolve();
     item.TextColor = colour;
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, false);
 }
 
 OleColor cExplorerBarItem::TextColorOver() const {
@@ -130,7 +123,7 @@ OleColor cExplorerBarItem::TextColorOver() const {
 void cExplorerBarItem::setTextColorOver(OleColor colour) {
     auto [pane, bar, item] = resolve();
     item.TextColorOver = colour;
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, false);
 }
 
 bool cExplorerBarItem::CanClick() const {
@@ -169,7 +162,7 @@ std::int32_t cExplorerBarItem::Index() const {
 void cExplorerBarItem::setIndex(std::int32_t position) {
     auto [pane, bar, item] = resolve();
     pane.model.moveItem(bar, item.ID, position);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, false);
 }
 
 void cExplorerBarItem::EnsureVisible() {

@@ -4,6 +4,7 @@
 #include "torkExplorerBarCtlPrivate.h"
 
 using namespace zelvano::pane;
+using Change = torkExplorerBarCtlPrivate::BarChange;
 
 cExplorerBarItems::cExplorerBarItems(PaneWindowId window, std::int32_t barId)
     : window_(window)
@@ -28,8 +29,7 @@ void cExplorerBarItems::Clear() {
     const auto removed = pane.model.takeAllItems(bar);
     for (const auto& item : removed)
         pane.discardItem(*item);
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
 }
 
 void cExplorerBarItems::Remove(const QVariant& key) {
@@ -39,8 +39,7 @@ void cExplorerBarItems::Remove(const QVariant& key) {
         return;
     const auto removed = pane.model.takeItem(bar, item->ID);
     pane.discardItem(*removed);
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
 }
 
 cExplorerBarItem cExplorerBarItems::Add(const QVariant& index, const QVariant& key,
@@ -49,8 +48,7 @@ cExplorerBarItem cExplorerBarItems::Add(const QVariant& index, const QVariant& k
     auto [pane, bar] = resolve();
     pcExplorerBarItem& item = pane.model.addItem(bar, index, key, text, iconIndex, itemType);
     pane.updateMnemonic({}, item.Text);
-    pane.remeasureItem(bar, item);
-    pane.relayoutAndRepaint();
+    pane.itemChanged(bar, item, true);
     return cExplorerBarItem(window_, bar.ID, item.ID);
 }
 

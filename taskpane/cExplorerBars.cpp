@@ -4,6 +4,7 @@
 #include "torkExplorerBarCtlPrivate.h"
 
 using namespace zelvano::pane;
+using Change = torkExplorerBarCtlPrivate::BarChange;
 
 cExplorerBars::cExplorerBars(PaneWindowId window)
     : window_(window) {}
@@ -35,8 +36,7 @@ cExplorerBar cExplorerBars::Add(const QVariant& index, const QVariant& key, cons
     torkExplorerBarCtlPrivate& pane = PaneRegistry::resolve(window_);
     pcExplorerBar& bar = pane.model.addBar(index, key, title);
     pane.updateMnemonic({}, bar.Title);
-    pane.remeasureBar(bar);
-    pane.relayoutAndRepaint();
+    pane.barChanged(bar, Change::Size);
     return cExplorerBar(window_, bar.ID);
 }
 

@@ -182,12 +182,39 @@ void torkExplorerBarCtlPrivate::updateArea(const QRect& area) {
         pane_.update(area);
 }
 
-void torkExplorerBarCtlPrivate::remeasureBar(pcExplorerBar& bar) {
-    renderer_->measureBar(bar);
+void torkExplorerBarCtlPrivate::barChanged(pcExplorerBar& bar, BarChange change) {
+    switch (change) {
+    case BarChange::Layout:
+        break;
+    case BarChange::Size:
+        renderer_->measureBar(bar);
+        break;
+    case BarChange::Watermark:
+        recolourWatermark(bar);
+        break;
+    case BarChange::Colours:
+        // Emulated glyphs take their colours from the bars; themed ones do not.
+        if (!state.UseExplorerStyle)
+            renderer_->reloadResources();
+        recolourWatermarks();
+        break;
+    }
+    relayoutAndRepaint();
 }
 
-void torkExplorerBarCtlPrivate::remeasureItem(pcExplorerBar& bar, pcExplorerBarItem& item) {
-    renderer_->measureItem(bar, item);
+void torkExplorerBarCtlPrivate::itemChanged(pcExplorerBar& bar, pcExplorerBarItem& item,
+                                            bool resized) {
+    if (resized)
+        renderer_->measureItem(bar, item);
+    relayoutAndRepaint();
+}
+
+void torkExplorerBarCtlPrivate::paneChanged(PaneChange change) {
+    if (change == PaneChange::Look)
+        reloadDrawingResources();
+    else
+        remeasureAll();
+    relayoutAndRepaint();
 }
 
 void torkExplorerBarCtlPrivate::remeasureAll() {
@@ -204,12 +231,6 @@ void torkExplorerBarCtlPrivate::recolourWatermark(pcExplorerBar& bar) {
 void torkExplorerBarCtlPrivate::recolourWatermarks() {
     for (auto& bar : state.bars)
         recolourWatermark(*bar);
-}
-
-void torkExplorerBarCtlPrivate::rebuildGlyphsIfEmulated() {
-    // Emulated glyphs take their colours from the bars; themed ones do not.
-    if (!state.UseExplorerStyle)
-        renderer_->reloadResources();
 }
 
 void torkExplorerBarCtlPrivate::reloadDrawingResources() {
@@ -322,8 +343,7 @@ void torkExplorerBarCtlPrivate::hostControl(pcExplorerBar& bar, pcExplorerBarIte
         control->setAutoFillBackground(true);
         vScroll_->raise();
     }
-    remeasureItem(bar, item);
-    relayoutAndRepaint();
+    itemChanged(bar, item, true);
 }
 
 // --- focus mark and clicks -------------------------------------------------

@@ -67,13 +67,23 @@ public:
     void repaintSoon();
     void repaintNow();
     void updateArea(const QRect& area);
-    void remeasureBar(pcExplorerBar& bar);
-    void remeasureItem(pcExplorerBar& bar, pcExplorerBarItem& item);
-    void remeasureAll();
-    void recolourWatermark(pcExplorerBar& bar);
-    void recolourWatermarks();
-    void rebuildGlyphsIfEmulated();
-    void reloadDrawingResources();
+
+    // What a change to a bar, an item or the whole pane sets off before the
+    // pane is laid out again and repainted.
+    enum class BarChange {
+        Layout,    // nothing else
+        Size,      // the bar's title and panel are measured anew
+        Watermark, // its watermark is recoloured onto its panel colour
+        Colours,   // title colours: emulated glyphs and every watermark redone
+    };
+    enum class PaneChange {
+        Look,    // drawing resources reloaded, watermarks recoloured
+        Metrics, // every bar and item measured anew
+    };
+    void barChanged(pcExplorerBar& bar, BarChange change);
+    void itemChanged(pcExplorerBar& bar, pcExplorerBarItem& item, bool resized);
+    void paneChanged(PaneChange change);
+
     // Animates the bar to BarExpanded or BarCollapsed and leaves it there,
     // scrolled into view.
     void animateBarTo(pcExplorerBar& bar, std::int32_t newState);
@@ -138,6 +148,10 @@ private:
     void hookTopLevel();
     void forwardScrollAction(int action);
     void scrollTo(int target);
+    void remeasureAll();
+    void recolourWatermark(pcExplorerBar& bar);
+    void recolourWatermarks();
+    void reloadDrawingResources();
 
     QWidget& pane_;
     const bool designer_;

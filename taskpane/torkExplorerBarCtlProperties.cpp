@@ -117,8 +117,7 @@ void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
     d->state.UseExplorerStyle = use;
     // May fall back to False when the themed images cannot be had. The bars
     // keep their measurements until they are next measured.
-    d->reloadDrawingResources();
-    d->relayoutAndRepaint();
+    d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
     d->propertyChanged("UseExplorerStyle");
 }
 
@@ -126,8 +125,7 @@ void torkExplorerBarCtl::setStyle(std::int32_t style) {
     if (style == d->state.Style)
         return;
     d->state.Style = style;
-    d->reloadDrawingResources();
-    d->relayoutAndRepaint();
+    d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
 }
 
 OleColor torkExplorerBarCtl::DefaultPanelColor(bool bIsSpecial) const {
@@ -136,14 +134,12 @@ OleColor torkExplorerBarCtl::DefaultPanelColor(bool bIsSpecial) const {
 
 void torkExplorerBarCtl::setImageList(const PaneImageList& list) {
     d->state.imageList = normalised(list);
-    d->remeasureAll();
-    d->relayoutAndRepaint();
+    d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Metrics);
 }
 
 void torkExplorerBarCtl::setBarTitleImageList(const PaneImageList& list) {
     d->state.titleImageList = normalised(list);
-    d->remeasureAll();
-    d->relayoutAndRepaint();
+    d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Metrics);
 }
 
 void torkExplorerBarCtl::setRedraw(bool redraw) {
