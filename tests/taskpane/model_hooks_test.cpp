@@ -5,12 +5,15 @@
 #include "model_support.h"
 
 #include "MSubclass.h"
+#include "MTimer.h"
 #include "PaneErrors.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 #include <QWheelEvent>
 
@@ -309,3 +312,34 @@ TEST(PaneHooks, ScrollBarActionsReachTheHooksAsScrollMessages) {
 }
 
 } // namespace
+
+// On a form in a design environment the pane draws what it holds and stays
+// out of the way: no hooks on it or its window, no Alt shortcuts, no timer,
+// however the pointer moves over it.
+TEST(PaneHooks, InADesignEnvironmentThePaneHooksNothingAndStartsNoTimer) {
+    QWidget form;
+    const int hooked = MSubclass::hookedWindows();
+    const int timers = MTimer::liveTimers();
+    auto* pane = new torkExplorerBarCtl(&form, torkExplorerBarCtl::Environment::Designer);
+    EXPECT_EQ(pane->environment(), torkExplorerBarCtl::Environment::Designer);
+    pane->resize(200, 300);
+    cExplorerBar bar = pane->Bars().Add({}, {}, QStringLiteral("&Задачи"));
+    bar.Items().Add({}, {}, QStringLiteral("&Открыть"));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    EXPECT_FALSE(MSubclass::isHooked(pane));
+    EXPECT_FALSE(MSubclass::isHooked(&form));
+    EXPECT_EQ(MSubclass::hookedWindows(), hooked);
+    EXPECT_TRUE(form.findChildren<QShortcut*>().isEmpty());
+    for (int y = 0; y < pane->height(); y += 4)
+        QTest::mouseMove(pane, QPoint(40, y));
+    EXPECT_EQ(MTimer::liveTimers(), timers);
+    EXPECT_GT(paneStateOf(*pane).contentHeight, 0) << "the bar is laid out for drawing";
+
+    // The same pane in a program does all three.
+    torkExplorerBarCtl running(&form);
+    running.Bars().Add({}, {}, QStringLiteral("&Задачи"));
+    EXPECT_TRUE(MSubclass::isHooked(&running));
+    EXPECT_FALSE(form.findChildren<QShortcut*>().isEmpty());
+}
