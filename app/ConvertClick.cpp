@@ -8,7 +8,8 @@
 
 namespace zelvano {
 
-void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberSettings& numbers) {
+void convertClick(CategoryPanel& panel, ToolkitServices& services,
+                  const convert::NumberSettings& numbers) {
     const QString quantity = panel.quantityBox()->text();
     // Only the empty text is empty: blanks go on to the conversion.
     if (quantity.isEmpty()) {
@@ -28,8 +29,8 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberS
         return;
     }
 
-    const Conversion result =
-        ConvertQuantity(panel.category(), from, to, quantity.toStdString(), numbers);
+    const convert::Conversion result =
+        convert::ConvertQuantity(panel.category(), from, to, quantity.toStdString(), numbers);
     if (!result.ok()) {
         services.messageBox(errorPrompt(result.error, QString::fromStdString(result.description)),
                             MessageStyle::Critical, programTitle());

@@ -14,7 +14,7 @@ namespace {
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        russianMessages()
+        convert::russianMessages()
             ? QStringLiteral("Конвертер физических величин: длина, вес, объём, площадь, "
                              "температура, скорость, информация, радиоактивность.\n"
                              "Для командной строки есть zelvano-convert.")

@@ -51,12 +51,12 @@ int listUnits(std::string_view categoryName) {
     const auto category = findCategory(categoryName);
     if (!category)
         return usageError(unknownCategoryMessage(categoryName));
-    print(stdout, unitList(categoryTable(*category)));
+    print(stdout, unitList(convert::categoryTable(*category)));
     return Exit::Ok;
 }
 
 // Said after "not a number": the separator that the quantity was read with.
-std::string numberFormatHint(const NumberSettings& settings) {
+std::string numberFormatHint(const convert::NumberSettings& settings) {
     const std::string& point = settings.decimalSeparator;
     return std::string(kProgram) + ": " +
            std::string(say("a number here has \"", "число здесь пишется с \"")) + point +
@@ -67,7 +67,7 @@ std::string numberFormatHint(const NumberSettings& settings) {
                            "5E-3; другой формат задаёт --locale\n"));
 }
 
-int convertOne(const CommandLine& line, const NumberSettings& settings) {
+int convertOne(const CommandLine& line, const convert::NumberSettings& settings) {
     const Resolution outcome = resolveRequest(line.operands[0], line.operands[1], line.operands[2],
                                               line.operands[3], settings);
     if (const auto* problem = std::get_if<UsageProblem>(&outcome))
@@ -76,7 +76,7 @@ int convertOne(const CommandLine& line, const NumberSettings& settings) {
         print(stderr, std::string(kEmptyQuantityPrompt) + '\n');
         return Exit::EmptyQuantity;
     }
-    const auto& result = std::get<Conversion>(outcome);
+    const auto& result = std::get<convert::Conversion>(outcome);
     if (!result.ok()) {
         print(stderr, std::string(kErrorPromptLead) + std::to_string(result.error) + '\n' +
                           result.description + '\n');

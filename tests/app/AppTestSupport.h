@@ -17,13 +17,15 @@
 
 namespace zelvano::test {
 
+using convert::Category;
+
 inline constexpr std::array kAllCategories{
     Category::Length,      Category::Weight, Category::Volume,      Category::Area,
     Category::Temperature, Category::Speed,  Category::Information, Category::RadioActivity,
 };
 
 inline QString stemOf(Category category) {
-    const std::string_view stem = categoryTable(category).stem;
+    const std::string_view stem = convert::categoryTable(category).stem;
     return QString::fromUtf8(stem.data(), static_cast<qsizetype>(stem.size()));
 }
 

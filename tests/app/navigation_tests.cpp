@@ -51,7 +51,7 @@ TEST_F(NavigationTest, LoadFillsThePaneFromTheTableAndShowsTheLengthPanel) {
 // titles the bar after it.
 TEST_F(NavigationTest, CategoryItemsShowTheirCategoryUnderItsName) {
     cExplorerBarItems items = pane().Bars().Item(1).Items();
-    ASSERT_EQ(items.Count(), static_cast<int>(kCategoryCount));
+    ASSERT_EQ(items.Count(), static_cast<int>(convert::kCategoryCount));
     std::set<Category> shown;
     QString previousKey;
     for (int i = 1; i <= items.Count(); ++i) {
@@ -67,7 +67,7 @@ TEST_F(NavigationTest, CategoryItemsShowTheirCategoryUnderItsName) {
         ASSERT_NE(category, kAllCategories.end());
         EXPECT_TRUE(shown.insert(*category).second);
         EXPECT_EQ(visiblePanels(), QStringLiteral("pic") + stemOf(*category));
-        const std::string_view name = categoryTable(*category).name;
+        const std::string_view name = convert::categoryTable(*category).name;
         EXPECT_EQ(itm.Text(), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         EXPECT_EQ(categoryTitle(), QStringLiteral("Область: ") + itm.Text());
     }

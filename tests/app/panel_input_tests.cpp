@@ -165,8 +165,8 @@ TEST_F(PanelInputTest, EnterConvertsOnce) {
     p.unitButton(UnitList::From, 1)->setChecked(true);
     p.unitButton(UnitList::To, 5)->setChecked(true);
     QTest::keyClick(p.quantityBox(), Qt::Key_Return);
-    const Conversion expected =
-        ConvertQuantity(Category::Temperature, 1, 5, "100", numberSettings(kRussian));
+    const convert::Conversion expected = convert::ConvertQuantity(
+        Category::Temperature, 1, 5, "100", convert::numberSettings(kRussian));
     EXPECT_EQ(result(Category::Temperature).toStdString(), expected.text);
 }
 
