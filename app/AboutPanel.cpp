@@ -11,7 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -126,4 +126,4 @@ AboutPanel::AboutPanel(const Deployment& values, ToolkitServices& services, QWid
     moneyLabel->setWordWrap(true);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

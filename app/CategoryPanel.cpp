@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -161,4 +161,4 @@ int CategoryPanel::selectedUnit(UnitList list) const {
     return std::max(unitGroup(list)->checkedId(), 0);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -13,7 +13,7 @@ class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
-namespace zelvano {
+namespace zelvano::app {
 
 struct CategoryLayout;
 
@@ -63,4 +63,4 @@ private:
     std::array<QButtonGroup*, 2> groups_{};
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

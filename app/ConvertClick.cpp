@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-namespace zelvano {
+namespace zelvano::app {
 
 void convertClick(CategoryPanel& panel, ToolkitServices& services,
                   const convert::NumberSettings& numbers) {
@@ -39,4 +39,4 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services,
     panel.resultBox()->setText(QString::fromStdString(result.text));
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

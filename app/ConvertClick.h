@@ -2,7 +2,7 @@
 
 #include "Convert.h"
 
-namespace zelvano {
+namespace zelvano::app {
 
 class CategoryPanel;
 class ToolkitServices;
@@ -14,4 +14,4 @@ class ToolkitServices;
 void convertClick(CategoryPanel& panel, ToolkitServices& services,
                   const convert::NumberSettings& numbers);
 
-} // namespace zelvano
+} // namespace zelvano::app

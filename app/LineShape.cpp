@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace zelvano {
+namespace zelvano::app {
 
 QRect LineShape::coveredPixels(int x1, int y1, int x2, int y2, int penWidth) {
     const int width = std::max(penWidth, 1);
@@ -37,4 +37,4 @@ void LineShape::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), *color);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

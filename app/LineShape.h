@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // A horizontal or vertical line of the window layout, drawn with a colour
 // value (plain RGB or a system colour) and a pen width in pixels. A wide pen
@@ -34,4 +34,4 @@ private:
     int penWidth_;
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -68,4 +68,4 @@ const CategoryLayout& categoryLayout(convert::Category category) {
     return kLayouts[static_cast<std::size_t>(category)];
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

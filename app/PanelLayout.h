@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The window and the places of its children.
 namespace WindowLayout {
@@ -70,4 +70,4 @@ struct CategoryLayout {
 
 const CategoryLayout& categoryLayout(convert::Category category);
 
-} // namespace zelvano
+} // namespace zelvano::app

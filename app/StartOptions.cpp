@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -66,4 +66,4 @@ void processCommandLine(const QCoreApplication& app) {
     parser.process(app);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -161,4 +161,4 @@ void frmMain::placeOnScreen() {
         move(windowPosition(size(), screen->availableGeometry()));
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

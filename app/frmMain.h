@@ -11,7 +11,7 @@ class torkExplorerBarCtl;
 
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 class AboutPanel;
 class CategoryPanel;
@@ -64,4 +64,4 @@ private:
     std::array<CategoryPanel*, 8> categoryPanels_{};
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

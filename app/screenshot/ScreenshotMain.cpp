@@ -28,6 +28,7 @@
 #include <cstdio>
 
 using namespace zelvano;
+using namespace zelvano::app;
 
 namespace {
 

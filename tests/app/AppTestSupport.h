@@ -15,7 +15,7 @@
 
 #include <memory>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 
 using convert::Category;
 
@@ -64,4 +64,4 @@ protected:
     std::unique_ptr<frmMain> window;
 };
 
-} // namespace zelvano::test
+} // namespace zelvano::app::test

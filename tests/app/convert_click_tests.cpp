@@ -5,7 +5,7 @@
 
 #include "LocaleNumbers.h"
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 using Message = RecordingServices::Message;
@@ -172,4 +172,4 @@ TEST_F(RussianNumbersTest, CommaIsTheDecimalSeparator) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

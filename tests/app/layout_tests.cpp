@@ -13,7 +13,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 // Twips to pixels, written here independently: 15 twips per pixel, edges rounded.
@@ -375,9 +375,9 @@ TEST_F(WindowLayoutTest, PanelsAreNamedAfterTheirCategory) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 class KeyboardTest : public WindowTest {
@@ -415,4 +415,4 @@ TEST_F(KeyboardTest, ArrowsSelectTheNextRow) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

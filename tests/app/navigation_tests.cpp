@@ -9,7 +9,7 @@
 #include <set>
 #include <span>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 // The pane holds the navigation table's bars and items, in the table's
@@ -170,4 +170,4 @@ TEST(NavigationTable, KeysMatchExactly) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

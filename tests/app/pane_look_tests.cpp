@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QRawFont>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 bool boldFaceInstalled() {
@@ -72,4 +72,4 @@ INSTANTIATE_TEST_SUITE_P(Contents, RenderedAlone,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

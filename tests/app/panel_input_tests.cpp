@@ -10,7 +10,7 @@
 #include <QClipboard>
 #include <QStyleOptionFrame>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 const QLocale kRussian(QLocale::Russian, QLocale::Russia);
@@ -237,4 +237,4 @@ TEST_F(PanelInputTest, BoxesHaveTheirOwnAccessibleNames) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

@@ -9,7 +9,7 @@
 
 #include <new>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 class StartTest : public WindowTest {};
@@ -120,4 +120,4 @@ TEST(WindowPlacement, CentredOrFromTheTopLeftCorner) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test
