@@ -18,9 +18,7 @@
 #include <variant>
 #include <vector>
 
-using namespace zelvano;
-using namespace zelvano::cli;
-
+namespace zelvano::cli {
 namespace {
 
 constexpr std::string_view kProgram = "zelvano-convert";
@@ -88,9 +86,7 @@ int convertOne(const CommandLine& line, const convert::NumberSettings& settings)
     return Exit::Ok;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CommandLine line = parseCommandLine(args);
     if (!line.error.empty())
@@ -122,4 +118,11 @@ int main(int argc, char** argv) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = inputOutputError();
     return status;
+}
+
+} // namespace
+} // namespace zelvano::cli
+
+int main(int argc, char** argv) {
+    return zelvano::cli::run(argc, argv);
 }
