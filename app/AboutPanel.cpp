@@ -11,7 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -34,9 +34,9 @@ using zelvano::link::ColorValue;
 using zelvano::link::rgbColor;
 using zelvano::link::systemColor;
 
-constexpr ColorValue kLinkColor = rgbColor(136, 0, 0);
-constexpr ColorValue kLinkHoverColor = systemColor(13); // highlight
-constexpr ColorValue kRuleShadow = systemColor(16);     // button shadow
+constexpr ColorValue kLinkColour = rgbColor(136, 0, 0);
+constexpr ColorValue kLinkHoverColour = systemColor(13); // highlight
+constexpr ColorValue kRuleShadow = systemColor(16);      // button shadow
 constexpr ColorValue kRuleLight = systemColor(4);
 
 template <typename Widget>
@@ -71,8 +71,8 @@ QVariantMap linkSettings(const QString& caption, const QString& target) {
     return {
         {QStringLiteral("Caption"), caption},
         {QStringLiteral("HyperLink"), target},
-        {QStringLiteral("ForeColor"), kLinkColor},
-        {QStringLiteral("HoverColor"), kLinkHoverColor},
+        {QStringLiteral("ForeColor"), kLinkColour},
+        {QStringLiteral("HoverColor"), kLinkHoverColour},
         {QStringLiteral("Font"), font},
     };
 }
@@ -126,4 +126,4 @@ AboutPanel::AboutPanel(const Deployment& values, ToolkitServices& services, QWid
     moneyLabel->setWordWrap(true);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -6,7 +6,7 @@ class HyperLink;
 class QGroupBox;
 class QLabel;
 
-namespace zelvano {
+namespace zelvano::app {
 
 class ToolkitServices;
 struct Deployment;
@@ -31,4 +31,4 @@ private:
     HyperLink* homePage_ = nullptr;
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 QString versionLine(const VersionNumbers& version, const QString& platformName) {
     return QStringLiteral("Version ") + QString::number(version.major) + u'.' +
@@ -31,4 +31,4 @@ QString mailTarget(const Deployment& values) {
     return QStringLiteral("mailto:") + values.mailAddress;
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

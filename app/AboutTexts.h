@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The about panel's line of the version numbers: "Version 3.2.2 build 84 for
 // Microsoft Windows." The ".2" is fixed text, not a version field.
@@ -17,4 +17,4 @@ QString donationText(const Deployment& values);
 // The mail link's target: "mailto:" and the address.
 QString mailTarget(const Deployment& values);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -69,4 +69,4 @@ int windowLineSpacing() {
     return std::max(QFontMetrics(windowFont()).lineSpacing(), classic);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

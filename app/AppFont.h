@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The font of the window and of every control. The layout is fixed in pixels,
 // so the font is sized in pixels as well (11 pixels is 8 points at 96 dots per
@@ -15,4 +15,4 @@ QFont windowFont();
 // spacing smaller than their own height, and lines would touch.
 int windowLineSpacing();
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -17,7 +17,7 @@ static void registerAppResources() {
     Q_INIT_RESOURCE(app);
 }
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -96,4 +96,4 @@ QIcon programIcon() {
     return QIcon(new ProgramIconEngine);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

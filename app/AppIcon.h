@@ -2,10 +2,10 @@
 
 #include <QIcon>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The program icon in all its 32-bit sizes (the 256-colour image is only in
 // the Windows icon file).
 QIcon programIcon();
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -6,7 +6,7 @@
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -99,4 +99,4 @@ QStyle* createLayoutStyle() {
     return new LayoutStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

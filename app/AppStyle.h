@@ -2,7 +2,7 @@
 
 class QStyle;
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Fusion with the metrics and frames of the classic desktop the pixel layout
 // was made for: a 13-pixel option indicator 4 pixels from its caption (Fusion's
@@ -11,4 +11,4 @@ namespace zelvano {
 // layout tables do not sit on the border.
 QStyle* createLayoutStyle();
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -43,10 +43,11 @@ Widget* place(Widget* widget, const QString& name, const TwipsRect& rect) {
 // The units in screen order. Every row from 1 to the number of units must be
 // used once and every listed width must name a unit of the category, or the
 // panel would overlap buttons or lose one.
-std::vector<const Unit*> unitsByRow(const CategoryTable& table, const CategoryLayout& layout) {
+std::vector<const convert::Unit*> unitsByRow(const convert::CategoryTable& table,
+                                             const CategoryLayout& layout) {
     const auto count = static_cast<int>(table.units.size());
-    std::vector<const Unit*> byRow(table.units.size(), nullptr);
-    for (const Unit& unit : table.units) {
+    std::vector<const convert::Unit*> byRow(table.units.size(), nullptr);
+    for (const convert::Unit& unit : table.units) {
         if (unit.row < 1 || unit.row > count || byRow[unit.row - 1] != nullptr)
             raiseRuntimeError(RuntimeError::SubscriptOutOfRange, "frmMain");
         byRow[unit.row - 1] = &unit;
@@ -68,11 +69,12 @@ bool isConvertKey(const QEvent& event) {
 
 } // namespace
 
-CategoryPanel::CategoryPanel(const CategoryTable& table, const CategoryLayout& layout,
+CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const CategoryLayout& layout,
                              QWidget* parent)
     : QWidget(parent)
     , category_(table.category) {
-    const std::vector<const Unit*> units = unitsByRow(table, layout); // checked before building
+    const std::vector<const convert::Unit*> units =
+        unitsByRow(table, layout); // checked before building
     const QString stem = fromUtf8(table.stem);
     setObjectName(QStringLiteral("pic") + stem);
     setGeometry(toPixels(WindowLayout::Panel));
@@ -123,7 +125,7 @@ bool CategoryPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
-                                      const std::vector<const Unit*>& units,
+                                      const std::vector<const convert::Unit*>& units,
                                       const CategoryLayout& layout) {
     const bool isFrom = list == UnitList::From;
     const int frameLeft = isFrom ? PanelTemplate::FromFrameLeft : PanelTemplate::ToFrameLeft;
@@ -141,7 +143,7 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
 
     const QString namePattern = QStringLiteral("opt%1%2%3").arg(stem, listSuffix(list));
     int row = 0;
-    for (const Unit* unit : units) {
+    for (const convert::Unit* unit : units) {
         auto* button =
             place(new UnitButton(fromUtf8(unit->caption), container), namePattern.arg(unit->index),
                   PanelTemplate::unitButton(row++, layout.widthOf(unit->index)));
@@ -159,4 +161,4 @@ int CategoryPanel::selectedUnit(UnitList list) const {
     return std::max(unitGroup(list)->checkedId(), 0);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

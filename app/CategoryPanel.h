@@ -13,7 +13,7 @@ class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
-namespace zelvano {
+namespace zelvano::app {
 
 struct CategoryLayout;
 
@@ -33,9 +33,10 @@ class CategoryPanel : public QWidget {
 
 public:
     // Raises NumberedError 9 when the two tables do not fit together.
-    CategoryPanel(const CategoryTable& table, const CategoryLayout& layout, QWidget* parent);
+    CategoryPanel(const convert::CategoryTable& table, const CategoryLayout& layout,
+                  QWidget* parent);
 
-    Category category() const { return category_; }
+    convert::Category category() const { return category_; }
     QuantityBox* quantityBox() const { return quantity_; }
     ResultBox* resultBox() const { return result_; }
     QPushButton* convertButton() const { return button_; }
@@ -52,13 +53,14 @@ private:
     static std::size_t index(UnitList list) { return static_cast<std::size_t>(list); }
     // `units` in screen order.
     QWidget* buildUnitList(UnitList list, const QString& stem,
-                           const std::vector<const Unit*>& units, const CategoryLayout& layout);
+                           const std::vector<const convert::Unit*>& units,
+                           const CategoryLayout& layout);
 
-    Category category_;
+    convert::Category category_;
     QuantityBox* quantity_ = nullptr;
     ResultBox* result_ = nullptr;
     QPushButton* button_ = nullptr;
     std::array<QButtonGroup*, 2> groups_{};
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

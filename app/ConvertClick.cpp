@@ -6,9 +6,10 @@
 
 #include <QLineEdit>
 
-namespace zelvano {
+namespace zelvano::app {
 
-void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberSettings& numbers) {
+void convertClick(CategoryPanel& panel, ToolkitServices& services,
+                  const convert::NumberSettings& numbers) {
     const QString quantity = panel.quantityBox()->text();
     // Only the empty text is empty: blanks go on to the conversion.
     if (quantity.isEmpty()) {
@@ -28,8 +29,8 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberS
         return;
     }
 
-    const Conversion result =
-        ConvertQuantity(panel.category(), from, to, quantity.toStdString(), numbers);
+    const convert::Conversion result =
+        convert::ConvertQuantity(panel.category(), from, to, quantity.toStdString(), numbers);
     if (!result.ok()) {
         services.messageBox(errorPrompt(result.error, QString::fromStdString(result.description)),
                             MessageStyle::Critical, programTitle());
@@ -38,4 +39,4 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberS
     panel.resultBox()->setText(QString::fromStdString(result.text));
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -2,7 +2,7 @@
 
 #include "Convert.h"
 
-namespace zelvano {
+namespace zelvano::app {
 
 class CategoryPanel;
 class ToolkitServices;
@@ -11,6 +11,7 @@ class ToolkitServices;
 // finds the selected pair of units, converts (or copies for equal units) and
 // writes the result box; reports an empty quantity or a failed conversion in a
 // message box and then leaves the result box as it was.
-void convertClick(CategoryPanel& panel, ToolkitServices& services, const NumberSettings& numbers);
+void convertClick(CategoryPanel& panel, ToolkitServices& services,
+                  const convert::NumberSettings& numbers);
 
-} // namespace zelvano
+} // namespace zelvano::app

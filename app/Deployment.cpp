@@ -1,6 +1,6 @@
 #include "Deployment.h"
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The two addresses come from the build, which also writes them into the
 // metainfo and the package. example.org is reserved for documentation, so no
@@ -17,4 +17,4 @@ const Deployment& deployment() {
     return values;
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

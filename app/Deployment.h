@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The values that belong to this deployment of the program rather than to the
 // program itself: who holds the rights, where users write and find updates,
@@ -21,4 +21,4 @@ struct Deployment {
 
 const Deployment& deployment();
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-namespace zelvano {
+namespace zelvano::app {
 
 QString licencePath(const QString& programFolder) {
     const QChar separator = QDir::separator();
@@ -35,4 +35,4 @@ void runHelpAction(HelpAction action, ToolkitServices& services, QWidget* owner)
                           folder, ShowState::Normal);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

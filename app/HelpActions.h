@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace zelvano {
+namespace zelvano::app {
 
 class ToolkitServices;
 
@@ -23,4 +23,4 @@ QString helpTarget(HelpAction action, const QString& programFolder, const Deploy
 // a missing document or a missing handler changes nothing on the screen.
 void runHelpAction(HelpAction action, ToolkitServices& services, QWidget* owner);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace zelvano {
+namespace zelvano::app {
 
 QRect LineShape::coveredPixels(int x1, int y1, int x2, int y2, int penWidth) {
     const int width = std::max(penWidth, 1);
@@ -18,10 +18,10 @@ QRect LineShape::coveredPixels(int x1, int y1, int x2, int y2, int penWidth) {
     return QRect(left - before, top, width, std::max(bottom - top, 1));
 }
 
-LineShape::LineShape(int x1, int y1, int x2, int y2, ColourValue color, int penWidth,
+LineShape::LineShape(int x1, int y1, int x2, int y2, ColourValue colour, int penWidth,
                      QWidget* parent)
     : QWidget(parent)
-    , color_(color)
+    , colour_(colour)
     , penWidth_(penWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -30,11 +30,11 @@ LineShape::LineShape(int x1, int y1, int x2, int y2, ColourValue color, int penW
 
 void LineShape::paintEvent(QPaintEvent* /*event*/) {
     // The colour is resolved at every paint, so a palette change recolours it.
-    const auto color = resolveColour(color_, palette());
-    if (!color)
+    const auto resolved = resolveColour(colour_, palette());
+    if (!resolved)
         return;
     QPainter painter(this);
-    painter.fillRect(rect(), *color);
+    painter.fillRect(rect(), *resolved);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

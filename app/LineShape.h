@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // A horizontal or vertical line of the window layout, drawn with a colour
 // value (plain RGB or a system colour) and a pen width in pixels. A wide pen
@@ -18,9 +18,9 @@ class LineShape final : public QWidget {
 
 public:
     // `x1`..`y2` in twips, relative to `parent`.
-    LineShape(int x1, int y1, int x2, int y2, ColourValue color, int penWidth, QWidget* parent);
+    LineShape(int x1, int y1, int x2, int y2, ColourValue colour, int penWidth, QWidget* parent);
 
-    ColourValue color() const { return color_; }
+    ColourValue colour() const { return colour_; }
     int penWidth() const { return penWidth_; }
 
     // The pixels the line covers, relative to the parent.
@@ -30,8 +30,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColourValue color_;
+    ColourValue colour_;
     int penWidth_;
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

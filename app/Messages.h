@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Caption of the window and title of every message box.
 inline QString programTitle() {
@@ -22,4 +22,4 @@ inline QString errorPrompt(int number, const QString& description) {
            QString::number(number) + QStringLiteral("\r\n") + description;
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

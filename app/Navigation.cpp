@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -67,4 +67,4 @@ const NavigationItem& navigationItemFor(PanelId panel) {
     });
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

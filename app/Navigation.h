@@ -7,7 +7,7 @@
 #include <span>
 #include <variant>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The three help items that hand something to the system shell.
 enum class HelpAction { Licence, HomePage, Mail };
@@ -39,4 +39,4 @@ const NavigationItem* findNavigationItem(QStringView key);
 // The item that shows `panel`.
 const NavigationItem& navigationItemFor(PanelId panel);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The nine panels, in the fixed order in which switching sets their visible flags.
 enum class PanelId {
@@ -18,4 +18,4 @@ enum class PanelId {
 };
 inline constexpr std::size_t kPanelCount = 9;
 
-} // namespace zelvano
+} // namespace zelvano::app

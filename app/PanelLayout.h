@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The window and the places of its children.
 namespace WindowLayout {
@@ -53,7 +53,7 @@ struct UnitWidth {
 
 // The values of a category panel that the engine's table does not hold.
 struct CategoryLayout {
-    Category category;
+    convert::Category category;
     std::string_view convertButton;
     int frameHeight; // H
     int groupWidth;  // W
@@ -68,6 +68,6 @@ struct CategoryLayout {
     int widthOf(int unitIndex) const;
 };
 
-const CategoryLayout& categoryLayout(Category category);
+const CategoryLayout& categoryLayout(convert::Category category);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -9,7 +9,7 @@
 #include <commctrl.h>
 #endif
 
-namespace zelvano::platform {
+namespace zelvano::app::platform {
 
 bool initCommonControls() {
 #ifdef Q_OS_WIN
@@ -41,4 +41,4 @@ void suppressFaultDialogs() {
 #endif
 }
 
-} // namespace zelvano::platform
+} // namespace zelvano::app::platform

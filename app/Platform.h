@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace zelvano::platform {
+namespace zelvano::app::platform {
 
 // Prepares the system's common-controls library for the extended control
 // classes. True when the call raised no error; a no-op returning true where
@@ -16,4 +16,4 @@ QString buildPlatformName();
 // Keeps the system's fault dialog away while the process tears down.
 void suppressFaultDialogs();
 
-} // namespace zelvano::platform
+} // namespace zelvano::app::platform

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -82,4 +82,4 @@ VersionNumbers QtToolkitServices::version() const {
     return {ZELVANO_VERSION_MAJOR, ZELVANO_VERSION_MINOR, ZELVANO_VERSION_REVISION};
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

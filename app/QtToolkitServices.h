@@ -4,7 +4,7 @@
 
 #include <QUrl>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // What the desktop is asked to open for a shell target: web and mail
 // addresses as they are, documents as file URLs, relative ones taken from
@@ -23,4 +23,4 @@ public:
     VersionNumbers version() const override;
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

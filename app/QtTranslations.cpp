@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace zelvano {
+namespace zelvano::app {
 
 QTranslator* installQtTranslations(QCoreApplication& app, const QLocale& locale) {
     auto translator = std::make_unique<QTranslator>(&app);
@@ -17,4 +17,4 @@ QTranslator* installQtTranslations(QCoreApplication& app, const QLocale& locale)
     return translator.release();
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -5,7 +5,7 @@
 class QCoreApplication;
 class QTranslator;
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Installs Qt's own catalogue (qtbase) for `locale` from the system's Qt
 // translations folder, so that standard context menus, dialog buttons and
@@ -14,4 +14,4 @@ namespace zelvano {
 // texts then stay English.
 QTranslator* installQtTranslations(QCoreApplication& app, const QLocale& locale = QLocale());
 
-} // namespace zelvano
+} // namespace zelvano::app

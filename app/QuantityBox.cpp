@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -30,4 +30,4 @@ void QuantityBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

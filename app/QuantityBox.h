@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The box the user types a quantity into. It holds at most kMaxLength
 // characters, and the keypad's decimal key types the decimal separator of the
@@ -30,4 +30,4 @@ private:
     QString decimalSeparator_ = QStringLiteral(".");
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -57,4 +57,4 @@ void ResultBox::resizeEvent(QResizeEvent* event) {
     offerWholeText();
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The read-only box that shows a category panel's result. Whoever sets its
 // text, the box shows the start of it: a number read from its end, without
@@ -26,4 +26,4 @@ private:
     void offerWholeText();
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

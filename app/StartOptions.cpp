@@ -8,13 +8,13 @@
 
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        russianMessages()
+        convert::russianMessages()
             ? QStringLiteral("Конвертер физических величин: длина, вес, объём, площадь, "
                              "температура, скорость, информация, радиоактивность.\n"
                              "Для командной строки есть zelvano-convert.")
@@ -66,4 +66,4 @@ void processCommandLine(const QCoreApplication& app) {
     parser.process(app);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

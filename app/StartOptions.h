@@ -2,7 +2,7 @@
 
 class QCoreApplication;
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The program's name, version and desktop entry as Qt reports them to the
 // desktop, to QCommandLineParser and to the window system. Set before any of
@@ -19,4 +19,4 @@ void answerInformationRequest(int argc, char** argv);
 // unknown option ends the program with a message, as QCommandLineParser does.
 void processCommandLine(const QCoreApplication& app);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Icon and button set of a message box, as the toolkit numbers them. Every box
 // of the program has a single OK button.
@@ -46,4 +46,4 @@ public:
     virtual VersionNumbers version() const = 0;
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

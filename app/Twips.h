@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // The window layout is stored in twips (1/1440 inch). At 96 dots per inch
 // 15 twips make one device-independent pixel; Qt scales those on HiDPI screens.
@@ -30,4 +30,4 @@ constexpr QRect toPixels(const TwipsRect& r) {
     return QRect(x, y, twipsToPixels(r.left + r.width) - x, twipsToPixels(r.top + r.height) - y);
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -1,6 +1,6 @@
 #include "WindowPlacement.h"
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -15,4 +15,4 @@ QPoint windowPosition(const QSize& size, const QRect& available) {
             axisPosition(size.height(), available.top(), available.height())};
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Where a window of `size` goes in the screen's `available` area: centred,
 // except along an axis where it does not fit. There it starts at the area's
@@ -12,4 +12,4 @@ namespace zelvano {
 // content, stays on the screen.
 QPoint windowPosition(const QSize& size, const QRect& available);
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace zelvano {
+namespace zelvano::app {
 
 namespace {
 
@@ -43,7 +43,7 @@ PanePropertyBag storedPaneSettings() {
 
 } // namespace
 
-PanelId panelOf(Category category) {
+PanelId panelOf(convert::Category category) {
     return kPanelOfCategory[static_cast<std::size_t>(category)];
 }
 
@@ -52,7 +52,7 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , services_(services)
-    , numbers_(zelvano::numberSettings(numberLocale)) {
+    , numbers_(convert::numberSettings(numberLocale)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programTitle());
     setWindowIcon(programIcon());
@@ -61,7 +61,7 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
 
     taskPane_ = createTaskPane();
 
-    for (const CategoryTable& table : categoryTables()) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
         auto* panel = new CategoryPanel(table, categoryLayout(table.category), this);
         panel->hide();
         panel->quantityBox()->setDecimalSeparator(
@@ -135,7 +135,7 @@ void frmMain::showNavigationTarget(const NavigationItem& item, PanelId panel) {
     showPanel(panel);
 }
 
-CategoryPanel* frmMain::categoryPanel(Category category) const {
+CategoryPanel* frmMain::categoryPanel(convert::Category category) const {
     return categoryPanels_[static_cast<std::size_t>(category)];
 }
 
@@ -161,4 +161,4 @@ void frmMain::placeOnScreen() {
         move(windowPosition(size(), screen->availableGeometry()));
 }
 
-} // namespace zelvano
+} // namespace zelvano::app

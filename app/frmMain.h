@@ -11,14 +11,14 @@ class torkExplorerBarCtl;
 
 #include <array>
 
-namespace zelvano {
+namespace zelvano::app {
 
 class AboutPanel;
 class CategoryPanel;
 class ToolkitServices;
 struct NavigationItem;
 
-PanelId panelOf(Category category);
+PanelId panelOf(convert::Category category);
 
 // The program's only window: the task pane on the left and, to its right, the
 // nine panels stacked at one place, one of them visible. The window owns every
@@ -34,12 +34,12 @@ public:
     ~frmMain() override;
 
     ToolkitServices& services() const { return services_; }
-    const NumberSettings& numberSettings() const { return numbers_; }
+    const convert::NumberSettings& numberSettings() const { return numbers_; }
 
     torkExplorerBarCtl* taskPane() const { return taskPane_; }
     AboutPanel* aboutPanel() const { return about_; }
     QWidget* panel(PanelId id) const { return panels_[static_cast<std::size_t>(id)]; }
-    CategoryPanel* categoryPanel(Category category) const;
+    CategoryPanel* categoryPanel(convert::Category category) const;
 
     // Shows `id` and hides the eight others.
     void showPanel(PanelId id);
@@ -57,11 +57,11 @@ private:
     void placeOnScreen();
 
     ToolkitServices& services_;
-    NumberSettings numbers_;
+    convert::NumberSettings numbers_;
     torkExplorerBarCtl* taskPane_ = nullptr;
     AboutPanel* about_ = nullptr;
     std::array<QWidget*, kPanelCount> panels_{};
     std::array<CategoryPanel*, 8> categoryPanels_{};
 };
 
-} // namespace zelvano
+} // namespace zelvano::app

@@ -1,5 +1,5 @@
 #include "modMain.h"
 
 int main(int argc, char** argv) {
-    return zelvano::modMain::run(argc, argv);
+    return zelvano::app::modMain::run(argc, argv);
 }

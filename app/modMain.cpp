@@ -14,7 +14,7 @@
 
 #include <new>
 
-namespace zelvano::modMain {
+namespace zelvano::app::modMain {
 
 void prepareApplication(QApplication&) {
 #ifndef Q_OS_WIN
@@ -71,4 +71,4 @@ int run(int argc, char** argv) {
     return QApplication::exec();
 }
 
-} // namespace zelvano::modMain
+} // namespace zelvano::app::modMain

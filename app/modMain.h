@@ -5,7 +5,7 @@
 
 class QApplication;
 
-namespace zelvano {
+namespace zelvano::app {
 
 class frmMain;
 class ToolkitServices;
@@ -31,4 +31,4 @@ int run(int argc, char** argv);
 
 } // namespace modMain
 
-} // namespace zelvano
+} // namespace zelvano::app

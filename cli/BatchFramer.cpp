@@ -2,7 +2,7 @@
 
 namespace zelvano::cli {
 
-BatchFramer::BatchFramer(const NumberSettings& settings, std::size_t maxLine)
+BatchFramer::BatchFramer(const convert::NumberSettings& settings, std::size_t maxLine)
     : settings_(settings)
     , maxLine_(maxLine) {}
 

@@ -14,7 +14,7 @@ namespace zelvano::cli {
 // line is held up to the limit; past it only its end is looked for.
 class BatchFramer {
 public:
-    explicit BatchFramer(const NumberSettings& settings, std::size_t maxLine = kMaxBatchLine);
+    explicit BatchFramer(const convert::NumberSettings& settings, std::size_t maxLine = kMaxBatchLine);
 
     // Appends to `answers` one answer for every line that `bytes` completes.
     void feed(std::string_view bytes, std::string& answers);
@@ -25,7 +25,7 @@ private:
     void hold(std::string_view piece);
     void endLine(std::string_view line, std::string& answers);
 
-    const NumberSettings& settings_;
+    const convert::NumberSettings& settings_;
     std::size_t maxLine_;
     std::string held_;      // the unfinished line
     bool overlong_ = false; // the unfinished line is already past the limit

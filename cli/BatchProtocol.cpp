@@ -21,7 +21,7 @@ void answerUsage(std::string& out, std::string_view message) {
 
 } // namespace
 
-void answerBatchLine(std::string_view line, const NumberSettings& settings, std::string& out) {
+void answerBatchLine(std::string_view line, const convert::NumberSettings& settings, std::string& out) {
     std::array<std::string_view, kFieldCount> fields;
     std::size_t count = 0;
     for (std::size_t start = 0;; ++count) {
@@ -50,7 +50,7 @@ void answerBatchLine(std::string_view line, const NumberSettings& settings, std:
         out += "empty\n";
         return;
     }
-    const auto& result = std::get<Conversion>(outcome);
+    const auto& result = std::get<convert::Conversion>(outcome);
     if (result.ok()) {
         out += "ok\t";
         out += result.text;

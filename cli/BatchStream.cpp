@@ -63,7 +63,7 @@ bool inputReady(int fd) {
 
 } // namespace
 
-bool runBatch(int inFd, int outFd, const NumberSettings& settings) {
+bool runBatch(int inFd, int outFd, const convert::NumberSettings& settings) {
     BatchFramer framer(settings);
     std::vector<char> block(kReadBlock);
     std::string answers;

@@ -11,6 +11,6 @@ namespace zelvano::cli {
 // are waited for, not given up on. On a read error the answers already
 // computed are written first. Returns false when reading or writing failed
 // (errno tells why).
-bool runBatch(int inFd, int outFd, const NumberSettings& settings);
+bool runBatch(int inFd, int outFd, const convert::NumberSettings& settings);
 
 } // namespace zelvano::cli

@@ -34,16 +34,16 @@ bool known(const QLocale& locale, const QRegularExpressionMatch& parts) {
 
 } // namespace
 
-std::optional<NumberSettings> localeSettings(std::optional<std::string_view> name,
+std::optional<convert::NumberSettings> localeSettings(std::optional<std::string_view> name,
                                              std::string& error) {
     if (!name)
-        return numberSettings(QLocale::system());
+        return convert::numberSettings(QLocale::system());
     const QString text = QString::fromUtf8(name->data(), std::ssize(*name));
     const QRegularExpressionMatch parts = nameForm().match(text);
     if (parts.hasMatch()) {
         const QLocale locale(text);
         if (known(locale, parts))
-            return numberSettings(locale);
+            return convert::numberSettings(locale);
     }
     error = std::string(say("unknown locale \"", "неизвестная локаль \"")) + escapedForEcho(*name) +
             '"';

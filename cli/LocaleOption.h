@@ -12,7 +12,7 @@ namespace zelvano::cli {
 // window) when no name is given. NAME must be a locale name in the usual form
 // language[_Script][_TERRITORY][.codeset][@modifier] (or C, POSIX) that the
 // locale data knows; anything else fills `error` and gives nullopt.
-std::optional<NumberSettings> localeSettings(std::optional<std::string_view> name,
+std::optional<convert::NumberSettings> localeSettings(std::optional<std::string_view> name,
                                              std::string& error);
 
 } // namespace zelvano::cli

@@ -35,33 +35,33 @@ std::string quoted(std::string_view name) {
     return '"' + escapedForEcho(name) + '"';
 }
 
-std::string numberAndCaption(const Unit& unit) {
+std::string numberAndCaption(const convert::Unit& unit) {
     return std::to_string(unit.index) + " \"" + std::string(unit.caption) + '"';
 }
 
 } // namespace
 
-std::optional<Category> findCategory(std::string_view name) {
-    for (const CategoryTable& table : categoryTables()) {
+std::optional<convert::Category> findCategory(std::string_view name) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
         if (equalsIgnoringAsciiCase(name, table.stem) || name == table.name)
             return table.category;
     }
     // Russian names in another case: rare, so Qt's case folding only here.
     const QString key = folded(name);
-    for (const CategoryTable& table : categoryTables()) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
         if (key == folded(table.name))
             return table.category;
     }
     return std::nullopt;
 }
 
-std::string commandName(const CategoryTable& table) {
+std::string commandName(const convert::CategoryTable& table) {
     std::string name(table.stem);
     std::ranges::transform(name, name.begin(), asciiLower);
     return name;
 }
 
-int findUnit(const CategoryTable& table, std::string_view name) {
+int findUnit(const convert::CategoryTable& table, std::string_view name) {
     const auto count = static_cast<int>(table.units.size());
     int index = 0;
     const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), index);
@@ -70,16 +70,16 @@ int findUnit(const CategoryTable& table, std::string_view name) {
 
     // Exact spellings first: a symbol's letter case is part of it ("b" is a
     // bit and "B" a byte), so no folded name may overrule it.
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         if (unit.caption == name)
             return unit.index;
     }
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         if (std::ranges::count(unitAliases(table.category, unit.index).symbols, name))
             return unit.index;
     }
     const QString key = folded(name);
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         if (key == folded(unit.caption))
             return unit.index;
         for (const std::string_view alias : unitAliases(table.category, unit.index).names) {
@@ -90,10 +90,10 @@ int findUnit(const CategoryTable& table, std::string_view name) {
     return 0;
 }
 
-std::vector<int> unitCandidates(const CategoryTable& table, std::string_view name) {
+std::vector<int> unitCandidates(const convert::CategoryTable& table, std::string_view name) {
     const QString key = folded(name);
     std::vector<int> candidates;
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         if (key == folded(withoutQualifier(unit.caption)))
             candidates.push_back(unit.index);
     }
@@ -103,15 +103,15 @@ std::vector<int> unitCandidates(const CategoryTable& table, std::string_view nam
 std::string unknownCategoryMessage(std::string_view name) {
     std::string text = std::string(say("unknown category ", "неизвестная категория ")) +
                        quoted(name) + std::string(say("; valid are:", "; допустимы:"));
-    for (const CategoryTable& table : categoryTables()) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
         text += ' ' + commandName(table) + " (" + std::string(table.name) + ')';
-        if (table.category != categoryTables().back().category)
+        if (table.category != convert::categoryTables().back().category)
             text += ',';
     }
     return text;
 }
 
-std::string unknownUnitMessage(const CategoryTable& table, std::string_view name) {
+std::string unknownUnitMessage(const convert::CategoryTable& table, std::string_view name) {
     const std::vector<int> candidates = unitCandidates(table, name);
     if (candidates.size() > 1) {
         std::string text = quoted(name) +
@@ -131,7 +131,7 @@ std::string unknownUnitMessage(const CategoryTable& table, std::string_view name
                        std::string(say("; valid are the numbers 1-", "; допустимы номера 1-")) +
                        std::to_string(table.units.size()) +
                        std::string(say(", the captions", ", названия"));
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         text += ' ' + numberAndCaption(unit);
         if (unit.index != static_cast<int>(table.units.size()))
             text += ',';

@@ -5,11 +5,11 @@
 namespace zelvano::cli {
 
 Resolution resolveRequest(std::string_view category, std::string_view from, std::string_view to,
-                          std::string_view quantity, const NumberSettings& settings) {
+                          std::string_view quantity, const convert::NumberSettings& settings) {
     const auto found = findCategory(category);
     if (!found)
         return UsageProblem{unknownCategoryMessage(category)};
-    const CategoryTable& table = categoryTable(*found);
+    const convert::CategoryTable& table = convert::categoryTable(*found);
     const int fromUnit = findUnit(table, from);
     if (!fromUnit)
         return UsageProblem{unknownUnitMessage(table, from)};
@@ -18,7 +18,7 @@ Resolution resolveRequest(std::string_view category, std::string_view from, std:
         return UsageProblem{unknownUnitMessage(table, to)};
     if (quantity.empty())
         return EmptyQuantity{};
-    return ConvertQuantity(*found, fromUnit, toUnit, quantity, settings);
+    return convert::ConvertQuantity(*found, fromUnit, toUnit, quantity, settings);
 }
 
 } // namespace zelvano::cli

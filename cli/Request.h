@@ -18,11 +18,11 @@ struct UsageProblem {
 struct EmptyQuantity {};
 
 // What became of one request; a Conversion may still carry a numbered error.
-using Resolution = std::variant<UsageProblem, EmptyQuantity, Conversion>;
+using Resolution = std::variant<UsageProblem, EmptyQuantity, convert::Conversion>;
 
 // Resolves CATEGORY FROM TO QUANTITY as both the single conversion and a
 // batch line ask it; each form only words the outcome its own way.
 Resolution resolveRequest(std::string_view category, std::string_view from, std::string_view to,
-                          std::string_view quantity, const NumberSettings& settings);
+                          std::string_view quantity, const convert::NumberSettings& settings);
 
 } // namespace zelvano::cli

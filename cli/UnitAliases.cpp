@@ -13,13 +13,13 @@ namespace {
 // fit several units of its category (the arshins, versts, carats), has none:
 // it is named by its caption or number.
 struct AliasRow {
-    Category category;
+    convert::Category category;
     int unit;
     std::string_view symbols;
     std::string_view names;
 };
 
-using C = Category;
+using C = convert::Category;
 
 constexpr AliasRow kAliases[] = {
     {C::Length, 1, "m|м", "meter|metre|meters|metres"},
@@ -106,7 +106,7 @@ std::vector<std::string_view> split(std::string_view list) {
 
 } // namespace
 
-const UnitAliases& unitAliases(Category category, int unit) {
+const UnitAliases& unitAliases(convert::Category category, int unit) {
     // Split once: batch lookups ask for every unit of a category on each line.
     static const std::vector<UnitAliases> split_ = [] {
         std::vector<UnitAliases> all;

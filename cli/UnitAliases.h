@@ -16,6 +16,6 @@ struct UnitAliases {
 };
 
 // The aliases of `unit` (a UnitIndex) of `category`; empty for a unit that has none.
-const UnitAliases& unitAliases(Category category, int unit);
+const UnitAliases& unitAliases(convert::Category category, int unit);
 
 } // namespace zelvano::cli

@@ -8,9 +8,11 @@ namespace zelvano::cli {
 
 namespace {
 
-const NumberSettings kPoint{".", ""};
+using convert::detail::StepOp;
 
-std::string joinedAliases(Category category, int unit) {
+const convert::NumberSettings kPoint{".", ""};
+
+std::string joinedAliases(convert::Category category, int unit) {
     const UnitAliases& aliases = unitAliases(category, unit);
     std::string text;
     for (const auto* list : {&aliases.symbols, &aliases.names}) {
@@ -24,27 +26,27 @@ std::string joinedAliases(Category category, int unit) {
 }
 
 // The steps of a scale written as its formula, in the order they are applied.
-std::string formula(const detail::ScaleSteps& steps) {
+std::string formula(const convert::detail::ScaleSteps& steps) {
     std::string text = "x";
-    for (const detail::ScaleStep& step : steps) {
-        const std::string operand = FormatQuantity(step.operand, kPoint);
+    for (const convert::detail::ScaleStep& step : steps) {
+        const std::string operand = convert::FormatQuantity(step.operand, kPoint);
         switch (step.op) {
-        case detail::StepOp::None:
+        case StepOp::None:
             break;
-        case detail::StepOp::Multiply:
+        case StepOp::Multiply:
             text += " * " + operand;
             break;
-        case detail::StepOp::Divide:
+        case StepOp::Divide:
             text += " / " + operand;
             break;
-        case detail::StepOp::Add:
+        case StepOp::Add:
             text += " + " + operand;
             break;
-        case detail::StepOp::Subtract:
+        case StepOp::Subtract:
             text += " - " + operand;
             break;
-        case detail::StepOp::SubtractQuotient:
-            text += " - " + operand + " / " + FormatQuantity(step.divisor, kPoint);
+        case StepOp::SubtractQuotient:
+            text += " - " + operand + " / " + convert::FormatQuantity(step.divisor, kPoint);
             break;
         }
     }
@@ -55,23 +57,23 @@ std::string formula(const detail::ScaleSteps& steps) {
 
 std::string categoryList() {
     std::string text;
-    for (const CategoryTable& table : categoryTables())
+    for (const convert::CategoryTable& table : convert::categoryTables())
         text += commandName(table) + '\t' + std::string(table.name) + '\t' +
                 std::to_string(table.units.size()) + '\n';
     return text;
 }
 
-std::string unitList(const CategoryTable& table) {
-    const auto scales = detail::modConvertTemperature().scales;
+std::string unitList(const convert::CategoryTable& table) {
+    const auto scales = convert::detail::modConvertTemperature().scales;
     std::string text;
-    for (const Unit& unit : table.units) {
+    for (const convert::Unit& unit : table.units) {
         text += std::to_string(unit.index) + '\t' + std::string(unit.caption) + '\t' +
                 std::to_string(unit.row) + '\t' + joinedAliases(table.category, unit.index) + '\t';
-        if (table.shape == PairShape::Scale) {
+        if (table.shape == convert::PairShape::Scale) {
             text += '\t' + formula(scales[static_cast<std::size_t>(unit.index - 1)].toCelsius);
         } else {
-            text += FormatQuantity(unit.factor, kPoint) + '\t' +
-                    ConvertQuantity(table.category, unit.index, 1, "1", kPoint).text;
+            text += convert::FormatQuantity(unit.factor, kPoint) + '\t' +
+                    convert::ConvertQuantity(table.category, unit.index, 1, "1", kPoint).text;
         }
         text += '\n';
     }

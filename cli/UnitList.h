@@ -16,6 +16,6 @@ std::string categoryList();
 // them), the factor F (units in one base unit; empty for temperature) and
 // what one unit is in the base unit, computed by the engine itself (for a
 // temperature scale: its formula to Celsius, "x - 273.16").
-std::string unitList(const CategoryTable& table);
+std::string unitList(const convert::CategoryTable& table);
 
 } // namespace zelvano::cli

@@ -18,9 +18,7 @@
 #include <variant>
 #include <vector>
 
-using namespace zelvano;
-using namespace zelvano::cli;
-
+namespace zelvano::cli {
 namespace {
 
 constexpr std::string_view kProgram = "zelvano-convert";
@@ -51,12 +49,12 @@ int listUnits(std::string_view categoryName) {
     const auto category = findCategory(categoryName);
     if (!category)
         return usageError(unknownCategoryMessage(categoryName));
-    print(stdout, unitList(categoryTable(*category)));
+    print(stdout, unitList(convert::categoryTable(*category)));
     return Exit::Ok;
 }
 
 // Said after "not a number": the separator that the quantity was read with.
-std::string numberFormatHint(const NumberSettings& settings) {
+std::string numberFormatHint(const convert::NumberSettings& settings) {
     const std::string& point = settings.decimalSeparator;
     return std::string(kProgram) + ": " +
            std::string(say("a number here has \"", "число здесь пишется с \"")) + point +
@@ -67,7 +65,7 @@ std::string numberFormatHint(const NumberSettings& settings) {
                            "5E-3; другой формат задаёт --locale\n"));
 }
 
-int convertOne(const CommandLine& line, const NumberSettings& settings) {
+int convertOne(const CommandLine& line, const convert::NumberSettings& settings) {
     const Resolution outcome = resolveRequest(line.operands[0], line.operands[1], line.operands[2],
                                               line.operands[3], settings);
     if (const auto* problem = std::get_if<UsageProblem>(&outcome))
@@ -76,7 +74,7 @@ int convertOne(const CommandLine& line, const NumberSettings& settings) {
         print(stderr, std::string(kEmptyQuantityPrompt) + '\n');
         return Exit::EmptyQuantity;
     }
-    const auto& result = std::get<Conversion>(outcome);
+    const auto& result = std::get<convert::Conversion>(outcome);
     if (!result.ok()) {
         print(stderr, std::string(kErrorPromptLead) + std::to_string(result.error) + '\n' +
                           result.description + '\n');
@@ -88,9 +86,7 @@ int convertOne(const CommandLine& line, const NumberSettings& settings) {
     return Exit::Ok;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CommandLine line = parseCommandLine(args);
     if (!line.error.empty())
@@ -122,4 +118,11 @@ int main(int argc, char** argv) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = inputOutputError();
     return status;
+}
+
+} // namespace
+} // namespace zelvano::cli
+
+int main(int argc, char** argv) {
+    return zelvano::cli::run(argc, argv);
 }

@@ -10,8 +10,8 @@ QColor rgbColour(ColourValue value) {
                   static_cast<int>(bits >> 16 & 0xFF));
 }
 
-ColourValue colourValue(const QColor& color) {
-    const QColor rgb = color.toRgb();
+ColourValue colourValue(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
     return rgbColourValue(rgb.red(), rgb.green(), rgb.blue());
 }
 

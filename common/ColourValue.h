@@ -37,7 +37,7 @@ constexpr bool isSystemColourCode(ColourValue value) {
 QColor rgbColour(ColourValue value);
 
 // A plain colour value (0x00BBGGRR) for a colour; alpha is dropped.
-ColourValue colourValue(const QColor& color);
+ColourValue colourValue(const QColor& colour);
 
 // The colour to draw `value` with, or nothing for kDefaultColour (the caller
 // picks its default). A code with stray bits beside the index is no system

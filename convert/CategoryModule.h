@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 // One operation of a temperature step, applied to the running value v.
 enum class StepOp {
@@ -48,4 +48,4 @@ const CategoryModule& modConvertSpeed();
 const CategoryModule& modConvertInformation();
 const CategoryModule& modConvertRadioActivity();
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <new>
 
-namespace zelvano {
+namespace zelvano::convert {
 
 namespace {
 
@@ -125,4 +125,4 @@ Conversion ConvertQuantity(Category category, int from, int to, std::string_view
     }
 }
 
-} // namespace zelvano
+} // namespace zelvano::convert

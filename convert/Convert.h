@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::convert {
 
 // The eight conversion domains, in the order of the category table.
 enum class Category {
@@ -82,4 +82,4 @@ struct Conversion {
 Conversion ConvertQuantity(Category category, int from, int to, std::string_view quantity,
                            const NumberSettings& settings);
 
-} // namespace zelvano
+} // namespace zelvano::convert

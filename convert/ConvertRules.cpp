@@ -4,7 +4,7 @@
 // source order: this file is built with -ffp-contract=off and without
 // fast-math, so the compiler may neither fuse nor reassociate them.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -56,4 +56,4 @@ double applyScaleRule(const TemperatureScale& from, const TemperatureScale& to, 
     return applySteps(to.fromCelsius, celsius);
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -1,6 +1,6 @@
 #include "LocaleNumbers.h"
 
-namespace zelvano {
+namespace zelvano::convert {
 
 NumberSettings numberSettings(const QLocale& locale) {
     const QString point = locale.decimalPoint();
@@ -10,4 +10,4 @@ NumberSettings numberSettings(const QLocale& locale) {
     };
 }
 
-} // namespace zelvano
+} // namespace zelvano::convert

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-namespace zelvano {
+namespace zelvano::convert {
 
 bool isRussianLocaleName(std::string_view name) {
     // QLocale takes "ru_RU.UTF-8" and "ru" alike and falls back to C for
@@ -23,4 +23,4 @@ bool russianMessages() {
     return false;
 }
 
-} // namespace zelvano
+} // namespace zelvano::convert

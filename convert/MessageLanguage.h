@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace zelvano {
+namespace zelvano::convert {
 
 // Whether the user reads messages in Russian, by the locale that governs
 // messages: the first of LC_ALL, LC_MESSAGES and LANG that is set ("ru_RU.UTF-8",
@@ -13,4 +13,4 @@ bool russianMessages();
 // The same decision for a given locale name; empty, "C" and "POSIX" are not Russian.
 bool isRussianLocaleName(std::string_view name);
 
-} // namespace zelvano
+} // namespace zelvano::convert

@@ -9,7 +9,7 @@
 // std::to_chars' (exact decimal expansion, halfway cases to even), so the
 // digits never depend on the C library or the process locale.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::size_t formatQuantity(double value, std::string_view decimalSeparator, char
     return static_cast<std::size_t>(p - out);
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -10,7 +10,7 @@
 // and, unlike strtod and QLocale::toDouble, ignores the process locale and
 // never reads "inf" or "nan" (the grammar already rules those out).
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -237,4 +237,4 @@ int parseQuantity(std::string_view text, const NumberSettings& settings, double&
     return 0;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 // ParseQuantity without exceptions: 0 and the value in `out`, or the error
 // number (13 not a number, 6 beyond the largest double).
@@ -20,4 +20,4 @@ constexpr std::size_t maxQuantityText(std::size_t separatorSize) {
 // value; returns the number of bytes written.
 std::size_t formatQuantity(double value, std::string_view decimalSeparator, char* out);
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

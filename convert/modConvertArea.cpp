@@ -4,7 +4,7 @@
 // yard are reciprocals of 0.092903 and 0.83613 m² to 15 digits, not the
 // English definitions, and not derived from the square inch.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -30,4 +30,4 @@ const CategoryModule& modConvertArea() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -4,7 +4,7 @@
 // gigabyte and terabyte constants are powers of two written to ten digits and
 // used as written, so conversions through them are slightly off 1024.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -26,4 +26,4 @@ const CategoryModule& modConvertInformation() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -4,7 +4,7 @@
 // program's own rounded decimals (a land mile of 1609 m, a verst of 1066.8 m),
 // used as written, never derived from one another.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -39,4 +39,4 @@ const CategoryModule& modConvertLength() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

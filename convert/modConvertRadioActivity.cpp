@@ -3,7 +3,7 @@
 // Radioactivity: F is the number of the unit in one curie. The becquerel is
 // the reciprocal of 2.7E-11 to ten digits (37037037040), not 3.7E+10.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -22,4 +22,4 @@ const CategoryModule& modConvertRadioActivity() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -4,7 +4,7 @@
 // fix the program's own relations (one metre per second is 3.60101 km/h here).
 // "Метр в минуту" is unit 8 but stands third on the screen.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -28,4 +28,4 @@ const CategoryModule& modConvertSpeed() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -5,7 +5,7 @@
 // then 32 / 1.8, then the difference, never (x - 32) / 1.8. Kelvin is offset
 // by 273.16 and Rankine by the literal 491.688, not by a product of constants.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -50,4 +50,4 @@ const CategoryModule& modConvertTemperature() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

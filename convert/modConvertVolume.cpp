@@ -4,7 +4,7 @@
 // its own (a cubic foot is not a foot cubed). The cubic inch is the number of
 // cubic inches in a cubic metre to 15 significant digits, like the other rows.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -32,4 +32,4 @@ const CategoryModule& modConvertVolume() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

@@ -4,7 +4,7 @@
 // "Фунт торговый [русский]" share one constant; "Берковец" is ten "Пуд" only
 // through the digits of its constant.
 
-namespace zelvano::detail {
+namespace zelvano::convert::detail {
 
 namespace {
 
@@ -37,4 +37,4 @@ const CategoryModule& modConvertWeight() {
     return kModule;
 }
 
-} // namespace zelvano::detail
+} // namespace zelvano::convert::detail

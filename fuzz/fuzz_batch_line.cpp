@@ -24,6 +24,7 @@
 #include <vector>
 
 using namespace zelvano;
+using namespace zelvano::convert;
 
 namespace {
 

@@ -27,7 +27,7 @@ namespace {
 bool renderOne(const QString& path, PaneLook look, int style, QSize size,
                const std::function<void(PaneState&)>& fill) {
     paintfix::Harness h(size);
-    h.widget.setFont(zelvano::windowFont());
+    h.widget.setFont(zelvano::app::windowFont());
     if (look == PaneLook::Classic)
         h.useClassicStyle();
     fill(h.state);
@@ -50,8 +50,8 @@ bool renderOne(const QString& path, PaneLook look, int style, QSize size,
 
 // The main window's pane, as the running program shows it.
 bool renderControl(const QString& path, bool classic) {
-    zelvano::RecordingServices services;
-    zelvano::frmMain window(services);
+    zelvano::app::RecordingServices services;
+    zelvano::app::frmMain window(services);
     const std::unique_ptr<QStyle> style(classic ? QStyleFactory::create(QStringLiteral("Windows"))
                                                 : nullptr);
     if (style)
@@ -63,7 +63,7 @@ bool renderControl(const QString& path, bool classic) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    zelvano::modMain::prepareApplication(app);
+    zelvano::app::modMain::prepareApplication(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render-pane OUTPUT_FOLDER\n");
         return 2;

@@ -28,6 +28,7 @@
 #include <cstdio>
 
 using namespace zelvano;
+using namespace zelvano::app;
 
 namespace {
 
@@ -52,8 +53,8 @@ bool waitForExposure(QWidget& window) {
 }
 
 CategoryPanel* shownCategoryPanel(frmMain& window) {
-    for (std::size_t i = 0; i < kCategoryCount; ++i)
-        if (CategoryPanel* panel = window.categoryPanel(static_cast<Category>(i));
+    for (std::size_t i = 0; i < convert::kCategoryCount; ++i)
+        if (CategoryPanel* panel = window.categoryPanel(static_cast<convert::Category>(i));
             panel->isVisible())
             return panel;
     return nullptr;

@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace zelvano;
+using namespace zelvano::convert;
 
 constexpr int kLines = 1'000'000;
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace zelvano;
+using namespace zelvano::convert;
 
 struct Input {
     Category category;

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     if (is("bare") || is("text"))
         return runBare(argc, argv, is("text"));
     if (is("window"))
-        return zelvano::modMain::run(argc, argv);
+        return zelvano::app::modMain::run(argc, argv);
     std::fprintf(stderr, "usage: zelvano_startup_probe bare|text|window\n");
     return 2;
 }

@@ -15,7 +15,9 @@
 
 #include <memory>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
+
+using convert::Category;
 
 inline constexpr std::array kAllCategories{
     Category::Length,      Category::Weight, Category::Volume,      Category::Area,
@@ -23,7 +25,7 @@ inline constexpr std::array kAllCategories{
 };
 
 inline QString stemOf(Category category) {
-    const std::string_view stem = categoryTable(category).stem;
+    const std::string_view stem = convert::categoryTable(category).stem;
     return QString::fromUtf8(stem.data(), static_cast<qsizetype>(stem.size()));
 }
 
@@ -62,4 +64,4 @@ protected:
     std::unique_ptr<frmMain> window;
 };
 
-} // namespace zelvano::test
+} // namespace zelvano::app::test

@@ -2,7 +2,7 @@
 
 #include "AppTestSupport.h"
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 
 // A window whose pane items are clicked by key, through the pane's own event.
 class NavigationTest : public WindowTest {
@@ -34,4 +34,4 @@ protected:
     }
 };
 
-} // namespace zelvano::test
+} // namespace zelvano::app::test

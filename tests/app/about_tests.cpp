@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QTextDocument>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 TEST(VersionLine, ComposesTheNumbersAndThePlatform) {
@@ -210,4 +210,4 @@ TEST(LicenceDocument, LiesBesideTheBuiltProgram) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

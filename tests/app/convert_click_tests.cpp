@@ -5,7 +5,7 @@
 
 #include "LocaleNumbers.h"
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 using Message = RecordingServices::Message;
@@ -27,14 +27,15 @@ protected:
 // order different from UnitIndex order): the result box shows what the engine
 // gives for the same input.
 TEST_F(ConvertClickTest, EveryCategoryShowsTheEngineText) {
-    const NumberSettings c = numberSettings(QLocale::c());
+    const convert::NumberSettings c = convert::numberSettings(QLocale::c());
     for (Category category : kAllCategories) {
-        const int n = static_cast<int>(categoryTable(category).units.size());
+        const int n = static_cast<int>(convert::categoryTable(category).units.size());
         const std::pair<int, int> pairs[] = {{1, n}, {n, 1}, {2, n - 1},
                                              {n, 2}, {1, 2}, {n - 1, n}};
         for (auto [from, to] : pairs) {
             for (const char* quantity : {"1", "-2.5", "1234.5678", "1E-5"}) {
-                const Conversion expected = ConvertQuantity(category, from, to, quantity, c);
+                const convert::Conversion expected =
+                    convert::ConvertQuantity(category, from, to, quantity, c);
                 ASSERT_TRUE(expected.ok());
                 convert(category, QString::fromLatin1(quantity), from, to);
                 EXPECT_EQ(result(category).toStdString(), expected.text)
@@ -171,4 +172,4 @@ TEST_F(RussianNumbersTest, CommaIsTheDecimalSeparator) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

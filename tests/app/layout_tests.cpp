@@ -13,7 +13,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 // Twips to pixels, written here independently: 15 twips per pixel, edges rounded.
@@ -153,7 +153,7 @@ protected:
 TEST_P(PanelLayoutTest, EveryControlHasItsNameContainerAndPlace) {
     const PanelCase& c = GetParam();
     const QString stem = stemOf(c.category);
-    const CategoryTable& table = categoryTable(c.category);
+    const convert::CategoryTable& table = convert::categoryTable(c.category);
 
     auto* panel = child<QWidget>("pic" + stem);
     ASSERT_NE(panel, nullptr);
@@ -199,7 +199,7 @@ TEST_P(PanelLayoutTest, EveryControlHasItsNameContainerAndPlace) {
 
         EXPECT_EQ(group->findChildren<QRadioButton*>().size(),
                   static_cast<qsizetype>(table.units.size()));
-        for (const Unit& unit : table.units) {
+        for (const convert::Unit& unit : table.units) {
             const QString name = QStringLiteral("opt%1%2%3").arg(stem, list.suffix).arg(unit.index);
             auto* option = child<QRadioButton>(name);
             ASSERT_NE(option, nullptr);
@@ -220,7 +220,7 @@ TEST_P(PanelLayoutTest, UnitsFollowTheScreenOrder) {
     const CategoryPanel& p = panel(c.category);
     std::vector<int> order = c.screenOrder;
     if (order.empty())
-        for (std::size_t i = 1; i <= categoryTable(c.category).units.size(); ++i)
+        for (std::size_t i = 1; i <= convert::categoryTable(c.category).units.size(); ++i)
             order.push_back(static_cast<int>(i));
     for (std::size_t row = 0; row < order.size(); ++row)
         EXPECT_EQ(p.unitButton(UnitList::From, order[row])->y(), static_cast<int>(16 * row))
@@ -241,7 +241,7 @@ TEST_P(PanelLayoutTest, StartsWithOneInTheQuantityAndNothingSelected) {
 
 TEST_P(PanelLayoutTest, TheTwoListsAreIndependentExclusiveGroups) {
     CategoryPanel& p = panel(GetParam().category);
-    const int last = static_cast<int>(categoryTable(GetParam().category).units.size());
+    const int last = static_cast<int>(convert::categoryTable(GetParam().category).units.size());
     window->showPanel(panelOf(GetParam().category));
     // Mouse and keyboard, as the user selects.
     QTest::mouseClick(p.unitButton(UnitList::From, 1), Qt::LeftButton);
@@ -375,9 +375,9 @@ TEST_F(WindowLayoutTest, PanelsAreNamedAfterTheirCategory) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 class KeyboardTest : public WindowTest {
@@ -415,4 +415,4 @@ TEST_F(KeyboardTest, ArrowsSelectTheNextRow) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

@@ -5,11 +5,17 @@
 
 #include "Navigation.h"
 
+#include <QAccessible>
+
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <span>
+#include <utility>
+#include <variant>
+#include <vector>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 // The pane holds the navigation table's bars and items, in the table's
@@ -51,7 +57,7 @@ TEST_F(NavigationTest, LoadFillsThePaneFromTheTableAndShowsTheLengthPanel) {
 // titles the bar after it.
 TEST_F(NavigationTest, CategoryItemsShowTheirCategoryUnderItsName) {
     cExplorerBarItems items = pane().Bars().Item(1).Items();
-    ASSERT_EQ(items.Count(), static_cast<int>(kCategoryCount));
+    ASSERT_EQ(items.Count(), static_cast<int>(convert::kCategoryCount));
     std::set<Category> shown;
     QString previousKey;
     for (int i = 1; i <= items.Count(); ++i) {
@@ -67,53 +73,124 @@ TEST_F(NavigationTest, CategoryItemsShowTheirCategoryUnderItsName) {
         ASSERT_NE(category, kAllCategories.end());
         EXPECT_TRUE(shown.insert(*category).second);
         EXPECT_EQ(visiblePanels(), QStringLiteral("pic") + stemOf(*category));
-        const std::string_view name = categoryTable(*category).name;
+        const std::string_view name = convert::categoryTable(*category).name;
         EXPECT_EQ(itm.Text(), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         EXPECT_EQ(categoryTitle(), QStringLiteral("Область: ") + itm.Text());
     }
 }
 
-struct ClickCase {
-    const char16_t* key;
-    const char* panel;     // shown alone afterwards
-    const char16_t* title; // of the category bar afterwards
-};
+// The category bar's title at creation, before any category is named in it.
+constexpr QStringView kCategoryBarTitle = u"Область";
 
-class ItemClickTest : public NavigationTest, public ::testing::WithParamInterface<ClickCase> {};
-
-// Every item, clicked while the weight panel shows: panel items take over the
-// window, help items leave it as it was.
-TEST_P(ItemClickTest, ShowsItsPanelAloneOrLeavesThePanel) {
-    click(QStringLiteral("CN:02"));
-    ASSERT_EQ(visiblePanels(), QStringLiteral("picWeight"));
-    click(QString::fromUtf16(GetParam().key));
-    EXPECT_EQ(visiblePanels(), QLatin1String(GetParam().panel));
-    EXPECT_EQ(categoryTitle(), QString::fromUtf16(GetParam().title));
-    // A second click on the same item changes nothing visible.
-    click(QString::fromUtf16(GetParam().key));
-    EXPECT_EQ(visiblePanels(), QLatin1String(GetParam().panel));
-    EXPECT_EQ(categoryTitle(), QString::fromUtf16(GetParam().title));
+std::optional<Category> categoryOn(PanelId panel) {
+    const auto found = std::find_if(kAllCategories.begin(), kAllCategories.end(),
+                                    [panel](Category c) { return panelOf(c) == panel; });
+    return found != kAllCategories.end() ? std::optional(*found) : std::nullopt;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllItems, ItemClickTest,
-    ::testing::Values(ClickCase{u"CN:01", "picLength", u"Область: Длина"},
-                      ClickCase{u"CN:02", "picWeight", u"Область: Вес"},
-                      ClickCase{u"CN:03", "picVolume", u"Область: Объём"},
-                      ClickCase{u"CN:04", "picArea", u"Область: Площадь"},
-                      ClickCase{u"CN:07", "picRadioActivity", u"Область: Радиоактивность"},
-                      ClickCase{u"CN:08", "picTemperature", u"Область: Температура"},
-                      ClickCase{u"CN:09", "picSpeed", u"Область: Скорость"},
-                      ClickCase{u"CN:10", "picInformation", u"Область: Информация"},
-                      ClickCase{u"HELP:1", "picWeight", u"Область: Вес"},
-                      ClickCase{u"HELP:2", "picWeight", u"Область: Вес"},
-                      ClickCase{u"HELP:3", "picWeight", u"Область: Вес"},
-                      ClickCase{u"HELP:4", "picAbout", u"Область:"}),
-    [](const auto& info) {
-        QString name = QString::fromUtf16(info.param.key);
-        name.remove(u':');
-        return name.toStdString();
-    });
+QString engineName(Category category) {
+    const std::string_view name = convert::categoryTable(category).name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Clicks every entry of the real navigation table and checks the outcome
+// against what does not come from that table: a category's panel is "pic"
+// and the engine's stem, its title the engine's name of the category; the
+// about panel is titled with the bare bar title; help items reach the shell.
+class ItemClickTest : public NavigationTest, public ::testing::WithParamInterface<std::size_t> {
+protected:
+    const NavigationItem& entry() const { return navigationItems()[GetParam()]; }
+
+    // A category item that shows another panel than `entry`, and not the
+    // start panel, so that a click which changes nothing is seen to.
+    const NavigationItem& otherCategoryItem() const {
+        const std::span<const NavigationItem> items = navigationItems();
+        for (auto it = items.rbegin(); it != items.rend(); ++it) {
+            const PanelId* panel = std::get_if<PanelId>(&it->action);
+            if (panel && categoryOn(*panel) && it->key != entry().key)
+                return *it;
+        }
+        ADD_FAILURE() << "the table has no other category item";
+        return entry();
+    }
+};
+
+TEST_P(ItemClickTest, ShowsExactlyItsPanelUnderItsTitleOrLeavesThePanel) {
+    const NavigationItem& item = entry();
+    const QString key = item.key.toString();
+    SCOPED_TRACE(key.toStdString());
+    click(otherCategoryItem().key.toString());
+    const QString panelBefore = visiblePanels();
+    const QString titleBefore = categoryTitle();
+    ASSERT_EQ(panelBefore.count(u','), 0) << panelBefore.toStdString();
+    services.clear();
+
+    QString panel = panelBefore;
+    QString title = titleBefore;
+    if (const PanelId* target = std::get_if<PanelId>(&item.action)) {
+        if (const std::optional<Category> category = categoryOn(*target)) {
+            panel = QStringLiteral("pic") + stemOf(*category);
+            title = kCategoryBarTitle.toString() + QStringLiteral(": ") + engineName(*category);
+        } else {
+            EXPECT_EQ(*target, PanelId::About);
+            panel = QStringLiteral("picAbout");
+            title = kCategoryBarTitle.toString() + u':';
+        }
+    }
+    // A second click on the same item changes nothing visible.
+    for (std::size_t clicks = 1; clicks <= 2; ++clicks) {
+        click(key);
+        EXPECT_EQ(visiblePanels(), panel);
+        EXPECT_EQ(categoryTitle(), title);
+        EXPECT_TRUE(services.messages().empty());
+        // Which target each help item hands over is checked with the about panel.
+        const bool help = std::holds_alternative<HelpAction>(item.action);
+        EXPECT_EQ(services.shellRequests().size(), help ? clicks : 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NavigationTable, ItemClickTest,
+                         ::testing::Range(std::size_t{0}, navigationItems().size()),
+                         [](const auto& info) {
+                             QString name = navigationItems()[info.param].key.toString();
+                             name.remove(u':');
+                             return name.toStdString();
+                         });
+
+// Down the screen the pane shows each bar's title and then its items, bars
+// and items in the order of the navigation table, all of them visible.
+TEST_F(NavigationTest, ScreenRowsFollowTheTable) {
+    QStringList expected;
+    cExplorerBars bars = pane().Bars();
+    for (int bar = 1; bar <= static_cast<int>(navigationBars().size()); ++bar) {
+        expected << bars.Item(bar).Title();
+        for (const NavigationItem& item : navigationItems())
+            if (item.bar == bar)
+                expected << item.text.toString();
+    }
+
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&pane());
+    ASSERT_NE(root, nullptr);
+    std::vector<std::pair<int, QString>> rows; // top on the screen, name
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* row = root->child(i);
+        if (row->role() != QAccessible::Button && row->role() != QAccessible::Link)
+            continue;
+        const QString name = row->text(QAccessible::Name);
+        EXPECT_FALSE(row->rect().isEmpty()) << name.toStdString() << " is not on the screen";
+        rows.emplace_back(row->rect().top(), name);
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList shown;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        shown << rows[i].second;
+        if (i > 0) {
+            EXPECT_GT(rows[i].first, rows[i - 1].first) << "two rows share a line";
+        }
+    }
+    EXPECT_EQ(shown, expected);
+}
 
 TEST_F(NavigationTest, ACategoryAfterTheAboutPanelHidesItAgain) {
     click(QStringLiteral("HELP:4"));
@@ -170,4 +247,4 @@ TEST(NavigationTable, KeysMatchExactly) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

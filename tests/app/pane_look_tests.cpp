@@ -13,7 +13,7 @@
 
 using namespace zelvano::pane;
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 bool boldFaceInstalled() {
@@ -75,4 +75,4 @@ INSTANTIATE_TEST_SUITE_P(Contents, RenderedAlone,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

@@ -10,7 +10,7 @@
 #include <QClipboard>
 #include <QStyleOptionFrame>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 const QLocale kRussian(QLocale::Russian, QLocale::Russia);
@@ -165,8 +165,8 @@ TEST_F(PanelInputTest, EnterConvertsOnce) {
     p.unitButton(UnitList::From, 1)->setChecked(true);
     p.unitButton(UnitList::To, 5)->setChecked(true);
     QTest::keyClick(p.quantityBox(), Qt::Key_Return);
-    const Conversion expected =
-        ConvertQuantity(Category::Temperature, 1, 5, "100", numberSettings(kRussian));
+    const convert::Conversion expected = convert::ConvertQuantity(
+        Category::Temperature, 1, 5, "100", convert::numberSettings(kRussian));
     EXPECT_EQ(result(Category::Temperature).toStdString(), expected.text);
 }
 
@@ -237,4 +237,4 @@ TEST_F(PanelInputTest, BoxesHaveTheirOwnAccessibleNames) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

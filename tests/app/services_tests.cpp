@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace zelvano {
+namespace zelvano::app::test {
 namespace {
 
 TEST(QtToolkitServices, ProgramInformation) {
@@ -108,6 +108,6 @@ TEST(QtToolkitServices, TheOpenerStartsInTheWorkingFolder) {
 }
 
 } // namespace
-} // namespace zelvano
+} // namespace zelvano::app::test
 
 #include "services_tests.moc"

@@ -9,7 +9,7 @@
 
 #include <new>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 class StartTest : public WindowTest {};
@@ -59,23 +59,23 @@ TEST_F(StartTest, AWindowUnloadedWhileLoadingEndsQuietly) {
 // A units table that does not fit its layout is an error while loading, not a
 // panel with overlapping or missing buttons.
 TEST_F(StartTest, ATableThatDoesNotFitTheLayoutIsReported) {
-    const CategoryTable& real = categoryTable(Category::Temperature);
-    std::vector<Unit> units(real.units.begin(), real.units.end());
-    const auto tableWith = [&](std::vector<Unit> changed) {
+    const convert::CategoryTable& real = convert::categoryTable(Category::Temperature);
+    std::vector<convert::Unit> units(real.units.begin(), real.units.end());
+    const auto tableWith = [&](std::vector<convert::Unit> changed) {
         units = std::move(changed);
-        CategoryTable table = real;
+        convert::CategoryTable table = real;
         table.units = units;
         return table;
     };
 
-    std::vector<Unit> sameRow = units;
+    std::vector<convert::Unit> sameRow = units;
     sameRow[1].row = sameRow[0].row;
-    std::vector<Unit> rowPastTheEnd = units;
+    std::vector<convert::Unit> rowPastTheEnd = units;
     rowPastTheEnd.back().row = static_cast<int>(units.size()) + 1;
 
-    for (const std::vector<Unit>& bad : {sameRow, rowPastTheEnd}) {
+    for (const std::vector<convert::Unit>& bad : {sameRow, rowPastTheEnd}) {
         services.clear();
-        const CategoryTable table = tableWith(bad);
+        const convert::CategoryTable table = tableWith(bad);
         const auto create = [&] {
             auto window = std::make_unique<frmMain>(services, QLocale::c());
             new CategoryPanel(table, categoryLayout(Category::Temperature), window.get());
@@ -90,7 +90,7 @@ TEST_F(StartTest, ATableThatDoesNotFitTheLayoutIsReported) {
     const UnitWidth widths[] = {{99, 2000}};
     CategoryLayout layout = categoryLayout(Category::RadioActivity);
     layout.widths = widths;
-    EXPECT_THROW(CategoryPanel(categoryTable(Category::RadioActivity), layout, nullptr),
+    EXPECT_THROW(CategoryPanel(convert::categoryTable(Category::RadioActivity), layout, nullptr),
                  NumberedError);
 }
 
@@ -120,4 +120,4 @@ TEST(WindowPlacement, CentredOrFromTheTopLeftCorner) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QTranslator>
 
-namespace zelvano::test {
+namespace zelvano::app::test {
 namespace {
 
 QStringList contextMenuTexts(QLineEdit& box) {
@@ -61,4 +61,4 @@ TEST_F(QtTranslationsTest, WithoutACatalogueQtStaysEnglish) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::app::test

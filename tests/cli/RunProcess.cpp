@@ -14,7 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 
 namespace {
 
@@ -179,9 +179,9 @@ ProcessResult runThroughPipes(const std::string& program, const std::vector<std:
     return result;
 }
 
-} // namespace zelvano::test
+} // namespace zelvano::cli::test
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 
 Coprocess::Coprocess(const std::string& program, const std::vector<std::string>& args) {
     int toChild[2], fromChild[2];
@@ -243,4 +243,4 @@ int Coprocess::finish() {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

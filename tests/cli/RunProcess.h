@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 
 struct ProcessResult {
     int exitCode = -1; // -1 when the process did not exit normally
@@ -32,9 +32,9 @@ struct PipeFeed {
 ProcessResult runThroughPipes(const std::string& program, const std::vector<std::string>& args,
                               const std::string& input, const PipeFeed& feed);
 
-} // namespace zelvano::test
+} // namespace zelvano::cli::test
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 
 // A process with pipes on its stdin and stdout, for a conversation line by line.
 class Coprocess {
@@ -57,4 +57,4 @@ private:
     std::string pending_;
 };
 
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

@@ -15,7 +15,7 @@
 #include <ostream>
 #include <random>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 namespace {
 
 const std::string kProgram = ZELVANO_CLI_PATH;
@@ -54,7 +54,7 @@ TEST(Batch, AnswersEachKindOfLine) {
         "usage\t4 fields separated by tabs expected: CATEGORY, FROM, TO, QUANTITY; got 1\n"
         "usage\t" +
         cli::unknownCategoryMessage("mass") + "\n" + "usage\t" +
-        cli::unknownUnitMessage(categoryTable(Category::Length), "0") + "\n" +
+        cli::unknownUnitMessage(convert::categoryTable(convert::Category::Length), "0") + "\n" +
         "ok\t0.999719523133787\n"
         "ok\t1\n";
     EXPECT_EQ(r.out, expected);
@@ -111,9 +111,10 @@ TEST(Batch, AnswersLargeInputLineForLine) {
                                                  "0.001", "123456789", " 7 ",   "1E-400"};
     std::mt19937 random(7);
     std::string input, expected;
-    const NumberSettings settings{".", ","};
+    const convert::NumberSettings settings{".", ","};
     for (int i = 0; i < 60000; ++i) {
-        const CategoryTable& table = categoryTables()[random() % categoryTables().size()];
+        const convert::CategoryTable& table =
+            convert::categoryTables()[random() % convert::categoryTables().size()];
         const auto count = static_cast<unsigned>(table.units.size());
         std::string line = (random() % 2 ? std::string(table.name) : std::string(table.stem)) +
                            '\t' + std::to_string(random() % count + 1) + '\t' +
@@ -138,7 +139,7 @@ struct FramingInput {
 
 const FramingInput& framingInput() {
     static const FramingInput input = [] {
-        const NumberSettings settings{".", ","};
+        const convert::NumberSettings settings{".", ","};
         const std::string valid = "length\t1\t17\t1";
         FramingInput f;
         std::string overlong;
@@ -207,7 +208,7 @@ TEST(Batch, GivesTheSameAnswersFromAFile) {
 // Every way of cutting a short input in two or three pieces, with a small
 // limit so that lines at, over and under it meet the cuts.
 TEST(BatchFramer, AnswersDoNotDependOnWhereTheInputIsCut) {
-    const NumberSettings settings{".", ","};
+    const convert::NumberSettings settings{".", ","};
     constexpr std::size_t kLimit = 13;
     const std::string input = "length\t1\t17\t2\r\n"   // 13 bytes before "\r\n": at the limit
                               "length\t1\t17\t21\n"    // 14: over it
@@ -259,7 +260,7 @@ TEST(BatchStream, WritesTheAnswersBeforeAReadError) {
     ASSERT_GE(output, 0);
     ::unlink(name);
     errno = 0;
-    EXPECT_FALSE(cli::runBatch(input[0], output, NumberSettings{".", ","}));
+    EXPECT_FALSE(cli::runBatch(input[0], output, convert::NumberSettings{".", ","}));
     EXPECT_EQ(errno, ECONNRESET);
     std::string written(64, '\0');
     written.resize(static_cast<std::size_t>(::pread(output, written.data(), written.size(), 0)));
@@ -269,4 +270,4 @@ TEST(BatchStream, WritesTheAnswersBeforeAReadError) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

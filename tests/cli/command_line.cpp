@@ -8,7 +8,7 @@
 #include <cstring>
 #include <ostream>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 namespace {
 
 const std::string kProgram = ZELVANO_CLI_PATH;
@@ -238,4 +238,4 @@ TEST_P(OutputFails, ExitsWithTheReasonOnStderr) {
 INSTANTIATE_TEST_SUITE_P(DevFull, OutputFails, testing::ValuesIn(kFullOutputs));
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

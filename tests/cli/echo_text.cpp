@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
 namespace {
 
 TEST(EchoText, EscapesWhatIsNotPrintableUtf8) {
@@ -29,4 +29,4 @@ TEST(EchoText, EscapesWhatIsNotPrintableUtf8) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

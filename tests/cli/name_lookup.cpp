@@ -12,7 +12,11 @@
 
 #include <map>
 
-namespace zelvano::test {
+namespace zelvano::cli::test {
+
+using convert::Category;
+using convert::categoryTable;
+
 namespace {
 
 QString folded(std::string_view text) {
@@ -21,8 +25,8 @@ QString folded(std::string_view text) {
 
 // Every alias finds its own unit, names also in other letter cases.
 TEST(UnitAliases, EachFindsItsUnit) {
-    for (const CategoryTable& table : categoryTables()) {
-        for (const Unit& unit : table.units) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
+        for (const convert::Unit& unit : table.units) {
             const cli::UnitAliases& aliases = cli::unitAliases(table.category, unit.index);
             for (const std::string_view symbol : aliases.symbols)
                 EXPECT_EQ(cli::findUnit(table, symbol), unit.index) << symbol;
@@ -39,10 +43,10 @@ TEST(UnitAliases, EachFindsItsUnit) {
 // unique, and so are captions and names compared without letter case, also
 // against symbols (a folded name must not shadow another unit's symbol).
 TEST(UnitAliases, NoneFitsTwoUnits) {
-    for (const CategoryTable& table : categoryTables()) {
+    for (const convert::CategoryTable& table : convert::categoryTables()) {
         std::map<std::string, int> symbols;
         std::map<QString, int> foldedNames;
-        for (const Unit& unit : table.units) {
+        for (const convert::Unit& unit : table.units) {
             const cli::UnitAliases& aliases = cli::unitAliases(table.category, unit.index);
             auto claimFolded = [&](std::string_view text) {
                 const auto [it, added] = foldedNames.emplace(folded(text), unit.index);
@@ -108,12 +112,12 @@ TEST(FindUnit, NumbersCaptionsAndAliases) {
 
 // An alias is the program's unit with its own factor, not today's definition.
 TEST(FindUnit, AliasesKeepTheProgramsFactors) {
-    const NumberSettings point;
+    const convert::NumberSettings point;
     auto convert = [&](Category category, std::string_view from, std::string_view to,
                        std::string_view quantity) {
-        const CategoryTable& table = categoryTable(category);
-        return ConvertQuantity(category, cli::findUnit(table, from), cli::findUnit(table, to),
-                               quantity, point)
+        const convert::CategoryTable& table = categoryTable(category);
+        return convert::ConvertQuantity(category, cli::findUnit(table, from),
+                                        cli::findUnit(table, to), quantity, point)
             .text;
     };
     EXPECT_EQ(convert(Category::Length, "mi", "m", "1"), "1609");
@@ -157,10 +161,10 @@ TEST(UnitList, PrintsFactorsAndWhatOneUnitIs) {
 
 TEST(MessageLanguage, RussianOnlyForRussianLocales) {
     for (const char* name : {"ru_RU.UTF-8", "ru_RU", "ru", "ru_UA.UTF-8"})
-        EXPECT_TRUE(isRussianLocaleName(name)) << name;
+        EXPECT_TRUE(convert::isRussianLocaleName(name)) << name;
     for (const char* name : {"", "C", "C.UTF-8", "POSIX", "en_US.UTF-8", "de_DE", "uk_UA"})
-        EXPECT_FALSE(isRussianLocaleName(name)) << name;
+        EXPECT_FALSE(convert::isRussianLocaleName(name)) << name;
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::cli::test

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 
 // Number settings as the two locales of the worked examples give them.
 inline NumberSettings pointSettings() {
@@ -37,4 +37,4 @@ inline std::string withComma(std::string_view text) {
     return s;
 }
 
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 TEST(CategoryTables, AreInCategoryOrder) {
@@ -80,4 +80,4 @@ TEST(CategoryTables, ListUnitsInScreenOrder) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

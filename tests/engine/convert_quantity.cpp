@@ -6,7 +6,7 @@
 #include <cmath>
 #include <ostream>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 struct Case {
@@ -107,4 +107,4 @@ TEST(ConvertQuantityAllPairs, GiveNumberTextsOrOverflow) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

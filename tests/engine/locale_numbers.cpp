@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 struct LocaleCase {
@@ -36,4 +36,4 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleNumbersCase,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

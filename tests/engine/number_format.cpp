@@ -8,7 +8,7 @@
 #include <ostream>
 #include <random>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 struct Formatted {
@@ -108,4 +108,4 @@ TEST(FormatQuantityRoundTrip, IsStableOnRandomDoubles) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

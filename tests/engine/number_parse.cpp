@@ -7,7 +7,7 @@
 #include <limits>
 #include <ostream>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 enum class Locale { Point, Russian, German, Arabic };
@@ -178,4 +178,4 @@ TEST(ParseQuantitySettings, SurvivesDegenerateSeparators) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 std::string expectedText(double r) {
@@ -108,4 +108,4 @@ TEST(PairFormulas, TemperatureFollowsTheTwentyFormulas) {
 }
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-namespace zelvano::test {
+namespace zelvano::convert::test {
 namespace {
 
 struct Example {
@@ -174,4 +174,4 @@ TEST_P(WorkedExample, GivesTheReferenceTextWithCommaUnderRussianSettings) {
 INSTANTIATE_TEST_SUITE_P(AllCategories, WorkedExample, testing::ValuesIn(kExamples));
 
 } // namespace
-} // namespace zelvano::test
+} // namespace zelvano::convert::test

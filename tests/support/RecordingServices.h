@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace zelvano {
+namespace zelvano::app {
 
 // Toolkit services for tests and the screenshot tool: records every message
 // box and shell request instead of showing or starting anything.
@@ -50,4 +50,4 @@ private:
     VersionNumbers version_{3, 2, 84};
 };
 
-} // namespace zelvano
+} // namespace zelvano::app
