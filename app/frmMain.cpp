@@ -36,8 +36,8 @@ constexpr std::array kPanelOfCategory{
 // for the emulated look; everything else at its default.
 PanePropertyBag storedPaneSettings() {
     PanePropertyBag bag;
-    bag.WriteProperty(QStringLiteral("BackColorEnd"), 0, kSysColorWindow);
-    bag.WriteProperty(QStringLiteral("BackColorStart"), 0, kSysColorWindow);
+    bag.WriteProperty(QStringLiteral("BackColorEnd"), 0, kSysColourWindow);
+    bag.WriteProperty(QStringLiteral("BackColorStart"), 0, kSysColourWindow);
     return bag;
 }
 

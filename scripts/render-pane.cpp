@@ -34,8 +34,8 @@ bool renderOne(const QString& path, PaneLook look, int style, QSize size,
     h.state.UseExplorerStyle = look != PaneLook::Emulated;
     h.state.Style = style;
     if (look == PaneLook::Emulated) {
-        h.state.BackColorStart = kDefaultColor; // the gradient of the look, not the stored black
-        h.state.BackColorEnd = kDefaultColor;
+        h.state.BackColorStart = kDefaultColour; // the gradient of the look, not the stored black
+        h.state.BackColorEnd = kDefaultColour;
     }
     h.renderer.reloadResources();
     for (auto& bar : h.state.bars)

@@ -7,8 +7,8 @@
 
 namespace zelvano::pane {
 
-QColor resolveColour(OleColor colour, OleColor fallback, const QPalette& palette) {
-    if (colour == kDefaultColor)
+QColor resolveColour(OleColour colour, OleColour fallback, const QPalette& palette) {
+    if (colour == kDefaultColour)
         colour = fallback;
     return zelvano::resolveColour(colour, palette).value_or(QColor(Qt::black));
 }

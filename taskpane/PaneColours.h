@@ -19,23 +19,23 @@ using zelvano::SystemColour;
 using zelvano::systemColour;
 using enum zelvano::SystemColour;
 
-inline constexpr OleColor sysColourCode(int index) {
+inline constexpr OleColour sysColourCode(int index) {
     return zelvano::systemColourCode(index);
 }
-inline constexpr bool isSysColourCode(OleColor c) {
+inline constexpr bool isSysColourCode(OleColour c) {
     return zelvano::isSystemColourCode(c);
 }
 
-inline QColor fromOle(OleColor rgb) { // plain RGB value, red in the low byte
+inline QColor fromOle(OleColour rgb) { // plain RGB value, red in the low byte
     return zelvano::rgbColour(rgb);
 }
-inline OleColor toOle(const QColor& c) {
+inline OleColour toOle(const QColor& c) {
     return zelvano::colourValue(c);
 }
 
 // RGB of a colour value; -1 resolves to the fallback (itself a colour value),
 // and black when that is -1 too.
-QColor resolveColour(OleColor colour, OleColor fallback, const QPalette& palette);
+QColor resolveColour(OleColour colour, OleColour fallback, const QPalette& palette);
 
 // Hue, lightness, saturation in 0..1 (hue as a fraction of the full turn).
 struct Hls {

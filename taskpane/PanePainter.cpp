@@ -44,7 +44,7 @@ QColor PanePainter::sys(int index) const {
     return systemColour(index, pane_->palette());
 }
 
-QColor PanePainter::resolve(OleColor colour, OleColor fallback) const {
+QColor PanePainter::resolve(OleColour colour, OleColour fallback) const {
     return resolveColour(colour, fallback, pane_->palette());
 }
 
@@ -181,16 +181,16 @@ void PanePainter::measureItem(pcExplorerBarItem& item, int paneWidth, int scroll
     item.HeightWithScroll = measure(paneWidth - scrollBarWidth);
 }
 
-OleColor PanePainter::defaultPanelColor(bool isSpecial) const {
+OleColour PanePainter::defaultPanelColour(bool isSpecial) const {
     if (res_.look == PaneLook::Classic)
-        return kSysColorWindow;
+        return kSysColourWindow;
     if (isSpecial)
         return s_.defaultPanelColour;
     return toOle(blend(fromOle(s_.defaultPanelColour), sys(SysActiveCaption), 230));
 }
 
 QColor PanePainter::panelColour(const pcExplorerBar& bar) const {
-    return resolve(bar.PanelBackColor, defaultPanelColor(bar.IsSpecial));
+    return resolve(bar.PanelBackColor, defaultPanelColour(bar.IsSpecial));
 }
 
 int PanePainter::panelShownHeight(const pcExplorerBar& bar) const {
@@ -241,11 +241,11 @@ QColor PanePainter::titleTextColour(const pcExplorerBar& bar, bool flatStrip) co
 
 QColor PanePainter::itemTextColour(const pcExplorerBarItem& item) const {
     const bool hot = isHot(item);
-    OleColor own = hot ? item.TextColorOver : item.TextColor;
+    OleColour own = hot ? item.TextColorOver : item.TextColor;
     if (res_.look != PaneLook::Emulated)
-        own = kDefaultColor;
-    if (own != kDefaultColor)
-        return resolve(own, kDefaultColor);
+        own = kDefaultColour;
+    if (own != kDefaultColour)
+        return resolve(own, kDefaultColour);
     if (item.ItemType == ItemKindText)
         return sys(SysWindowText);
     return blend(sys(SysHighlight), Qt::black, hot ? 240 : 192);
@@ -366,7 +366,7 @@ void PanePainter::paintTitle(QPainter& p, const pcExplorerBar& bar, const QRect&
         } else {
             const QColor start =
                 bar.IsSpecial ? resolve(bar.TitleBackColorDark, sysColourCode(SysActiveCaption))
-                              : resolve(bar.TitleBackColorDark, kSysColorWindow);
+                              : resolve(bar.TitleBackColorDark, kSysColourWindow);
             const QColor end = resolve(bar.TitleBackColorLight,
                                        sysColourCode(bar.IsSpecial ? SysGradientActiveCaption
                                                                    : SysGradientInactiveCaption));

@@ -42,7 +42,7 @@ public:
     void measureTitle(pcExplorerBar& bar, int paneWidth, int scrollBarWidth) const;
     void measureItem(pcExplorerBarItem& item, int paneWidth, int scrollBarWidth) const;
 
-    OleColor defaultPanelColor(bool isSpecial) const;
+    OleColour defaultPanelColour(bool isSpecial) const;
     QColor panelColour(const pcExplorerBar& bar) const;
 
     // Back-buffer areas touched by redrawing a title or an item (with its
@@ -55,7 +55,7 @@ public:
 
 private:
     QColor sys(int index) const;
-    QColor resolve(OleColor colour, OleColor fallback) const;
+    QColor resolve(OleColour colour, OleColour fallback) const;
     QFont paneFont(const std::optional<QFont>& own = std::nullopt) const;
     QFontMetrics metrics(const QFont& font) const;
     QFont itemFont(const pcExplorerBarItem& item, bool hot) const;

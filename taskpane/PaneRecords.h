@@ -27,8 +27,8 @@ struct pcExplorerBarItem {
     QString Tag;
     std::int32_t ItemData = 0;
     std::int32_t IconIndex = -1;
-    OleColor TextColor = kDefaultColor;
-    OleColor TextColorOver = kDefaultColor;
+    OleColour TextColor = kDefaultColour;
+    OleColour TextColorOver = kDefaultColour;
     bool CanClick = true;
     std::int32_t ItemType = ItemKindLink;
     QString ToolTipText;
@@ -51,12 +51,12 @@ struct pcExplorerBar {
     QString Key;
     QString Tag;
     std::int32_t ItemData = 0;
-    OleColor TitleBackColorLight = kDefaultColor;
-    OleColor TitleBackColorDark = kDefaultColor;
-    OleColor PanelBackColor = kDefaultColor;
+    OleColour TitleBackColorLight = kDefaultColour;
+    OleColour TitleBackColorDark = kDefaultColour;
+    OleColour PanelBackColor = kDefaultColour;
     std::optional<QFont> TitleFont; // stored only; titles use the bold default font
-    OleColor TitleForeColor = kDefaultColor;
-    OleColor TitleForeColorOver = kDefaultColor;
+    OleColour TitleForeColor = kDefaultColour;
+    OleColour TitleForeColorOver = kDefaultColour;
     bool CanExpand = true;
     std::int32_t State = BarExpanded;
     bool IsSpecial = false;
@@ -94,8 +94,8 @@ struct pcExplorerBar {
 struct PaneState {
     std::vector<std::unique_ptr<pcExplorerBar>> bars; // display order
     bool ShowFocusRect = true;
-    OleColor BackColorStart = kSysColorWindow;
-    OleColor BackColorEnd = kSysColorWindow;
+    OleColour BackColorStart = kSysColourWindow;
+    OleColour BackColorEnd = kSysColourWindow;
     bool UseExplorerTransitionStyle = true;
     bool UseExplorerStyle = true;
     std::int32_t Style = PaneStyleTaskPane;
@@ -110,7 +110,7 @@ struct PaneState {
     std::int32_t lastHighlightItemID = 0;
     PaneImageList imageList;      // item icons
     PaneImageList titleImageList; // bar-title icons
-    OleColor defaultPanelColour = 0;
+    OleColour defaultPanelColour = 0;
     bool scrollBarVisible = false;
     int scrollValue = 0;
     int contentHeight = 0; // laid-out height including the final gap

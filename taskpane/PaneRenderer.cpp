@@ -72,7 +72,7 @@ struct PaneRenderer::Impl {
     // The emulated glyphs take their colours from the first standard and
     // special bars; rebuilt whenever those colours change.
     void refreshEmulatedGlyphs() {
-        OleColor standard = kDefaultColor, special = kDefaultColor;
+        OleColour standard = kDefaultColour, special = kDefaultColour;
         bool haveStandard = false, haveSpecial = false;
         for (const auto& bar : s.bars) {
             if (bar->IsSpecial && !haveSpecial) {
@@ -296,11 +296,11 @@ QFont PaneRenderer::titleFont() const {
     return d->paint.titleFont();
 }
 
-OleColor PaneRenderer::defaultPanelColor(bool isSpecial) const {
-    return d->paint.defaultPanelColor(isSpecial);
+OleColour PaneRenderer::defaultPanelColour(bool isSpecial) const {
+    return d->paint.defaultPanelColour(isSpecial);
 }
 
-QColor PaneRenderer::resolve(OleColor colour, OleColor fallback) const {
+QColor PaneRenderer::resolve(OleColour colour, OleColour fallback) const {
     return resolveColour(colour, fallback, d->pane->palette());
 }
 

@@ -59,8 +59,8 @@ public:
     // The bold font titles are measured and drawn in.
     QFont titleFont() const;
 
-    OleColor defaultPanelColor(bool isSpecial) const;
-    QColor resolve(OleColor colour, OleColor fallback) const;
+    OleColour defaultPanelColour(bool isSpecial) const;
+    QColor resolve(OleColour colour, OleColour fallback) const;
     int scrollBarWidth() const;
 
     // Places, sizes and ranges the pane's vertical scroll bar for the last

@@ -15,9 +15,9 @@
 using PaneWindowId = std::uint64_t; // 0: no window
 
 // The pane's names for the shared colour value (ColourValue.h).
-using OleColor = zelvano::ColourValue;
-inline constexpr OleColor kDefaultColor = zelvano::kDefaultColour;
-inline constexpr OleColor kSysColorWindow = zelvano::systemColourCode(zelvano::SysWindow);
+using OleColour = zelvano::ColourValue;
+using zelvano::kDefaultColour;
+inline constexpr OleColour kSysColourWindow = zelvano::systemColourCode(zelvano::SysWindow);
 
 enum ItemKind : std::int32_t {
     ItemKindLink = 0,

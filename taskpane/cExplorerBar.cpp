@@ -97,31 +97,31 @@ void cExplorerBar::setToolTipText(const QString& text) {
     resolve().bar.ToolTipText = text;
 }
 
-OleColor cExplorerBar::TitleBackColorLight() const {
+OleColour cExplorerBar::TitleBackColorLight() const {
     return resolve().bar.TitleBackColorLight;
 }
 
-void cExplorerBar::setTitleBackColorLight(OleColor colour) {
+void cExplorerBar::setTitleBackColorLight(OleColour colour) {
     auto [pane, bar] = resolve();
     bar.TitleBackColorLight = colour;
     pane.barChanged(bar, Change::Colours);
 }
 
-OleColor cExplorerBar::TitleBackColorDark() const {
+OleColour cExplorerBar::TitleBackColorDark() const {
     return resolve().bar.TitleBackColorDark;
 }
 
-void cExplorerBar::setTitleBackColorDark(OleColor colour) {
+void cExplorerBar::setTitleBackColorDark(OleColour colour) {
     auto [pane, bar] = resolve();
     bar.TitleBackColorDark = colour;
     pane.barChanged(bar, Change::Colours);
 }
 
-OleColor cExplorerBar::BackColor() const {
+OleColour cExplorerBar::BackColor() const {
     return resolve().bar.PanelBackColor;
 }
 
-void cExplorerBar::setBackColor(OleColor colour) {
+void cExplorerBar::setBackColor(OleColour colour) {
     auto [pane, bar] = resolve();
     bar.PanelBackColor = colour;
     // The watermark is recoloured onto the panel colour, so it follows it.
@@ -138,21 +138,21 @@ void cExplorerBar::setTitleFont(const std::optional<QFont>& font) {
     pane.barChanged(bar, Change::Layout);
 }
 
-OleColor cExplorerBar::TitleForeColor() const {
+OleColour cExplorerBar::TitleForeColor() const {
     return resolve().bar.TitleForeColor;
 }
 
-void cExplorerBar::setTitleForeColor(OleColor colour) {
+void cExplorerBar::setTitleForeColor(OleColour colour) {
     auto [pane, bar] = resolve();
     bar.TitleForeColor = colour;
     pane.barChanged(bar, Change::Layout);
 }
 
-OleColor cExplorerBar::TitleForeColorOver() const {
+OleColour cExplorerBar::TitleForeColorOver() const {
     return resolve().bar.TitleForeColorOver;
 }
 
-void cExplorerBar::setTitleForeColorOver(OleColor colour) {
+void cExplorerBar::setTitleForeColorOver(OleColour colour) {
     resolve().bar.TitleForeColorOver = colour;
 }
 

@@ -31,18 +31,18 @@ public:
     void setTitle(const QString& title);
     QString ToolTipText() const;
     void setToolTipText(const QString& text);
-    OleColor TitleBackColorLight() const;
-    void setTitleBackColorLight(OleColor colour);
-    OleColor TitleBackColorDark() const;
-    void setTitleBackColorDark(OleColor colour);
-    OleColor BackColor() const;
-    void setBackColor(OleColor colour);
+    OleColour TitleBackColorLight() const;
+    void setTitleBackColorLight(OleColour colour);
+    OleColour TitleBackColorDark() const;
+    void setTitleBackColorDark(OleColour colour);
+    OleColour BackColor() const;
+    void setBackColor(OleColour colour);
     std::optional<QFont> TitleFont() const;
     void setTitleFont(const std::optional<QFont>& font);
-    OleColor TitleForeColor() const;
-    void setTitleForeColor(OleColor colour);
-    OleColor TitleForeColorOver() const;
-    void setTitleForeColorOver(OleColor colour);
+    OleColour TitleForeColor() const;
+    void setTitleForeColor(OleColour colour);
+    OleColour TitleForeColorOver() const;
+    void setTitleForeColorOver(OleColour colour);
     bool CanExpand() const;
     void setCanExpand(bool canExpand);
     // BarCollapsed or BarExpanded (any non-zero value means expanded).

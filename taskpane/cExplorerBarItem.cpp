@@ -106,21 +106,21 @@ void cExplorerBarItem::setControl(QWidget* control) {
     pane.hostControl(bar, item, control);
 }
 
-OleColor cExplorerBarItem::TextColor() const {
+OleColour cExplorerBarItem::TextColor() const {
     return resolve().item.TextColor;
 }
 
-void cExplorerBarItem::setTextColor(OleColor colour) {
+void cExplorerBarItem::setTextColor(OleColour colour) {
     auto [pane, bar, item] = resolve();
     item.TextColor = colour;
     pane.itemChanged(bar, item, false);
 }
 
-OleColor cExplorerBarItem::TextColorOver() const {
+OleColour cExplorerBarItem::TextColorOver() const {
     return resolve().item.TextColorOver;
 }
 
-void cExplorerBarItem::setTextColorOver(OleColor colour) {
+void cExplorerBarItem::setTextColorOver(OleColour colour) {
     auto [pane, bar, item] = resolve();
     item.TextColorOver = colour;
     pane.itemChanged(bar, item, false);

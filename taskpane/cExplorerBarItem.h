@@ -39,10 +39,10 @@ public:
     // The hosted control of a placeholder item; the pane re-parents it.
     QWidget* Control() const;
     void setControl(QWidget* control);
-    OleColor TextColor() const;
-    void setTextColor(OleColor colour);
-    OleColor TextColorOver() const;
-    void setTextColorOver(OleColor colour);
+    OleColour TextColor() const;
+    void setTextColor(OleColour colour);
+    OleColour TextColorOver() const;
+    void setTextColorOver(OleColour colour);
     bool CanClick() const;
     void setCanClick(bool canClick);
     QString Key() const;

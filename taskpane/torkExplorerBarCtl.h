@@ -39,17 +39,17 @@ public:
 
     bool ShowFocusRect() const;
     void setShowFocusRect(bool show);
-    OleColor BackColorStart() const;
-    void setBackColorStart(OleColor colour);
-    OleColor BackColorEnd() const;
-    void setBackColorEnd(OleColor colour);
+    OleColour BackColorStart() const;
+    void setBackColorStart(OleColour colour);
+    OleColour BackColorEnd() const;
+    void setBackColorEnd(OleColour colour);
     bool UseExplorerTransitionStyle() const;
     void setUseExplorerTransitionStyle(bool use);
     bool UseExplorerStyle() const;
     void setUseExplorerStyle(bool use);
     std::int32_t Style() const;
     void setStyle(std::int32_t style);
-    OleColor DefaultPanelColor(bool bIsSpecial) const;
+    OleColour DefaultPanelColor(bool bIsSpecial) const;
     // Icon sources: icons by 0-based index, one square size. Icons of another
     // size are scaled to it; a size of 0 is taken from the first icon.
     void setImageList(const PaneImageList& list);

@@ -338,7 +338,7 @@ void torkExplorerBarCtlPrivate::hostControl(pcExplorerBar& bar, pcExplorerBarIte
         QPalette palette = control->palette();
         palette.setColor(
             QPalette::Window,
-            renderer_->resolve(renderer_->defaultPanelColor(bar.IsSpecial), kSysColorWindow));
+            renderer_->resolve(renderer_->defaultPanelColour(bar.IsSpecial), kSysColourWindow));
         control->setPalette(palette);
         control->setAutoFillBackground(true);
         vScroll_->raise();

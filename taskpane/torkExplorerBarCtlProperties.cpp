@@ -59,11 +59,11 @@ bool torkExplorerBarCtl::ShowFocusRect() const {
     return d->state.ShowFocusRect;
 }
 
-OleColor torkExplorerBarCtl::BackColorStart() const {
+OleColour torkExplorerBarCtl::BackColorStart() const {
     return d->state.BackColorStart;
 }
 
-OleColor torkExplorerBarCtl::BackColorEnd() const {
+OleColour torkExplorerBarCtl::BackColorEnd() const {
     return d->state.BackColorEnd;
 }
 
@@ -90,14 +90,14 @@ void torkExplorerBarCtl::setShowFocusRect(bool show) {
     d->propertyChanged("ShowFocusRect");
 }
 
-void torkExplorerBarCtl::setBackColorStart(OleColor colour) {
+void torkExplorerBarCtl::setBackColorStart(OleColour colour) {
     if (colour == d->state.BackColorStart)
         return;
     d->state.BackColorStart = colour;
     d->propertyChanged("BackColorStart");
 }
 
-void torkExplorerBarCtl::setBackColorEnd(OleColor colour) {
+void torkExplorerBarCtl::setBackColorEnd(OleColour colour) {
     if (colour == d->state.BackColorEnd)
         return;
     d->state.BackColorEnd = colour;
@@ -128,8 +128,8 @@ void torkExplorerBarCtl::setStyle(std::int32_t style) {
     d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
 }
 
-OleColor torkExplorerBarCtl::DefaultPanelColor(bool bIsSpecial) const {
-    return d->renderer().defaultPanelColor(bIsSpecial);
+OleColour torkExplorerBarCtl::DefaultPanelColor(bool bIsSpecial) const {
+    return d->renderer().defaultPanelColour(bIsSpecial);
 }
 
 void torkExplorerBarCtl::setImageList(const PaneImageList& list) {
@@ -157,8 +157,8 @@ void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {
     d->state.Redraw = false; // one repaint at the end, not one per setting
     setUseExplorerStyle(readBool(bag, kUseExplorerTheme, true));
     setUseExplorerTransitionStyle(readBool(bag, kUseExplorerTransitionStyle, true));
-    d->state.BackColorEnd = readInt32(bag, kBackColorEnd, kSysColorWindow);
-    d->state.BackColorStart = readInt32(bag, kBackColorStart, kSysColorWindow);
+    d->state.BackColorEnd = readInt32(bag, kBackColorEnd, kSysColourWindow);
+    d->state.BackColorStart = readInt32(bag, kBackColorStart, kSysColourWindow);
     d->state.ShowFocusRect = readBool(bag, kShowFocusRect, true);
     d->state.Redraw = readBool(bag, kRedraw, true);
     d->setReadingProperties(false);
@@ -168,8 +168,8 @@ void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {
 void torkExplorerBarCtl::writeProperties(PanePropertyBag& bag) const {
     bag.WriteProperty(kUseExplorerTheme, d->state.UseExplorerStyle, true);
     bag.WriteProperty(kUseExplorerTransitionStyle, d->state.UseExplorerTransitionStyle, true);
-    bag.WriteProperty(kBackColorEnd, d->state.BackColorEnd, kSysColorWindow);
-    bag.WriteProperty(kBackColorStart, d->state.BackColorStart, kSysColorWindow);
+    bag.WriteProperty(kBackColorEnd, d->state.BackColorEnd, kSysColourWindow);
+    bag.WriteProperty(kBackColorStart, d->state.BackColorStart, kSysColourWindow);
     bag.WriteProperty(kShowFocusRect, d->state.ShowFocusRect, true);
     bag.WriteProperty(kRedraw, d->state.Redraw, true);
 }

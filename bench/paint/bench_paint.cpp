@@ -38,7 +38,7 @@ struct Scene {
         else
             paintfix::fillManyItems(state, 100);
         state.UseExplorerStyle = look != PaneLook::Emulated;
-        state.BackColorStart = state.BackColorEnd = kDefaultColor;
+        state.BackColorStart = state.BackColorEnd = kDefaultColour;
         renderer.reloadResources();
         renderer.measureAll();
         renderer.layout();

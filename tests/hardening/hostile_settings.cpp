@@ -152,8 +152,8 @@ TEST_F(HostilePane, IllTypedStoredSettingsKeepTheirDefaults) {
                                  "BackColorStart", "ShowFocusRect", "Redraw"})
             bag.WriteProperty(QString::fromLatin1(name), value);
         pane->readProperties(bag);
-        EXPECT_EQ(pane->BackColorStart(), kSysColorWindow) << value.typeName();
-        EXPECT_EQ(pane->BackColorEnd(), kSysColorWindow) << value.typeName();
+        EXPECT_EQ(pane->BackColorStart(), kSysColourWindow) << value.typeName();
+        EXPECT_EQ(pane->BackColorEnd(), kSysColourWindow) << value.typeName();
         pane->setRedraw(true);
         EXPECT_FALSE(pane->grab().isNull());
     }

@@ -156,7 +156,7 @@ TEST_F(HostedControls, ControlIsReparentedAndTakesThePanelColour) {
     EXPECT_EQ(h_.item.Control(), first);
     EXPECT_EQ(first->parentWidget(), pane_);
     EXPECT_TRUE(first->autoFillBackground());
-    const OleColor panel = pane_->DefaultPanelColor(false);
+    const OleColour panel = pane_->DefaultPanelColor(false);
     ASSERT_GE(panel, 0) << "a plain RGB value";
     EXPECT_EQ(first->palette().color(QPalette::Window),
               QColor(panel & 0xFF, (panel >> 8) & 0xFF, (panel >> 16) & 0xFF));
@@ -220,7 +220,7 @@ TEST(PaneProperties, StoredSettingsRoundTripWithoutDefaults) {
     EXPECT_TRUE(restored.Redraw());
 
     // Back to a default: the entry goes.
-    restored.setBackColorEnd(kSysColorWindow);
+    restored.setBackColorEnd(kSysColourWindow);
     restored.writeProperties(bag);
     EXPECT_FALSE(bag.contains(QStringLiteral("BackColorEnd")));
 }
@@ -231,14 +231,14 @@ TEST(PaneProperties, UnreadableStoredValuesLeaveTheDefaults) {
     bag.WriteProperty(QStringLiteral("BackColorEnd"), qint64(1) << 40);
     torkExplorerBarCtl pane;
     pane.readProperties(bag);
-    EXPECT_EQ(pane.BackColorStart(), kSysColorWindow);
-    EXPECT_EQ(pane.BackColorEnd(), kSysColorWindow);
+    EXPECT_EQ(pane.BackColorStart(), kSysColourWindow);
+    EXPECT_EQ(pane.BackColorEnd(), kSysColourWindow);
 }
 
 TEST(PaneProperties, RunTimeChangesAreAnnouncedOnce) {
     torkExplorerBarCtl pane;
     QSignalSpy changes(&pane, &torkExplorerBarCtl::PropertyChanged);
-    pane.setBackColorStart(kSysColorWindow); // unchanged: nothing
+    pane.setBackColorStart(kSysColourWindow); // unchanged: nothing
     pane.setBackColorStart(0);
     pane.setRedraw(false);
     pane.setRedraw(false);

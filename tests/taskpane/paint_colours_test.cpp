@@ -49,18 +49,18 @@ TEST(ColourValues, ResolvesDefaultsAndSystemCodes) {
     pal.setColor(QPalette::Active, QPalette::Highlight, QColor(10, 20, 30));
     pal.setColor(QPalette::Active, QPalette::Text, QColor(4, 5, 6));
     pal.setColor(QPalette::Active, QPalette::Button, QColor(7, 8, 9));
-    EXPECT_EQ(resolveColour(kSysColorWindow, kDefaultColor, pal), QColor(1, 2, 3));
-    EXPECT_EQ(resolveColour(sysColourCode(SysHighlight), kDefaultColor, pal), QColor(10, 20, 30));
-    EXPECT_EQ(resolveColour(sysColourCode(SysActiveCaption), kDefaultColor, pal),
+    EXPECT_EQ(resolveColour(kSysColourWindow, kDefaultColour, pal), QColor(1, 2, 3));
+    EXPECT_EQ(resolveColour(sysColourCode(SysHighlight), kDefaultColour, pal), QColor(10, 20, 30));
+    EXPECT_EQ(resolveColour(sysColourCode(SysActiveCaption), kDefaultColour, pal),
               QColor(10, 20, 30));
-    EXPECT_EQ(resolveColour(sysColourCode(SysWindowText), kDefaultColor, pal), QColor(4, 5, 6));
-    EXPECT_EQ(resolveColour(sysColourCode(SysButtonFace), kDefaultColor, pal), QColor(7, 8, 9));
+    EXPECT_EQ(resolveColour(sysColourCode(SysWindowText), kDefaultColour, pal), QColor(4, 5, 6));
+    EXPECT_EQ(resolveColour(sysColourCode(SysButtonFace), kDefaultColour, pal), QColor(7, 8, 9));
     // -1 takes the fallback, itself possibly a system code.
-    EXPECT_EQ(resolveColour(kDefaultColor, kSysColorWindow, pal), QColor(1, 2, 3));
-    EXPECT_EQ(resolveColour(kDefaultColor, 0x0000FF, pal), QColor(255, 0, 0));
+    EXPECT_EQ(resolveColour(kDefaultColour, kSysColourWindow, pal), QColor(1, 2, 3));
+    EXPECT_EQ(resolveColour(kDefaultColour, 0x0000FF, pal), QColor(255, 0, 0));
     // An index the table does not have resolves like an unknown system colour.
-    EXPECT_EQ(resolveColour(static_cast<OleColor>(0x800000FFu), kDefaultColor, pal), Qt::black);
-    EXPECT_EQ(resolveColour(0, kSysColorWindow, pal), Qt::black); // 0 is black, not a default
+    EXPECT_EQ(resolveColour(static_cast<OleColour>(0x800000FFu), kDefaultColour, pal), Qt::black);
+    EXPECT_EQ(resolveColour(0, kSysColourWindow, pal), Qt::black); // 0 is black, not a default
 }
 
 TEST(ColourValues, HlsRoundTripsEveryCorner) {

@@ -124,7 +124,7 @@ TEST(Looks, AnotherCompleteSetIsUsedAsIs) {
     h.refresh();
     EXPECT_EQ(h.renderer.look(), PaneLook::Themed);
     // Panel colour: the sample's top-left pixel; title height: the strip's.
-    EXPECT_EQ(h.renderer.defaultPanelColor(true), toOle(QColor(1, 2, 3)));
+    EXPECT_EQ(h.renderer.defaultPanelColour(true), toOle(QColor(1, 2, 3)));
     EXPECT_EQ(bar.TitleHeightWithoutScroll, 30);
     const QImage shot = h.shot();
     const QRect strip = h.renderer.titleRect(bar);
@@ -138,8 +138,8 @@ TEST(Looks, DefaultPanelColourInEveryLook) {
     const QImage sample(QStringLiteral(":/taskpane/theme/14.png"));
     ASSERT_FALSE(sample.isNull());
     const QColor themedPanel = sample.pixelColor(0, 0);
-    EXPECT_EQ(themed.renderer.defaultPanelColor(true), toOle(themedPanel));
-    EXPECT_EQ(themed.renderer.defaultPanelColor(false),
+    EXPECT_EQ(themed.renderer.defaultPanelColour(true), toOle(themedPanel));
+    EXPECT_EQ(themed.renderer.defaultPanelColour(false),
               toOle(blend(themedPanel, sys(themed.widget, SysActiveCaption), 230)));
 
     Harness emulated;
@@ -147,15 +147,15 @@ TEST(Looks, DefaultPanelColourInEveryLook) {
     emulated.refresh();
     const QColor base = blend(sys(emulated.widget, SysButtonFace), Qt::white, 24);
     EXPECT_EQ(emulated.state.defaultPanelColour, toOle(base));
-    EXPECT_EQ(emulated.renderer.defaultPanelColor(true), toOle(base));
-    EXPECT_EQ(emulated.renderer.defaultPanelColor(false),
+    EXPECT_EQ(emulated.renderer.defaultPanelColour(true), toOle(base));
+    EXPECT_EQ(emulated.renderer.defaultPanelColour(false),
               toOle(blend(base, sys(emulated.widget, SysActiveCaption), 230)));
 
     Harness classic;
     classic.useClassicStyle();
     classic.refresh();
-    EXPECT_EQ(classic.renderer.defaultPanelColor(true), kSysColorWindow);
-    EXPECT_EQ(classic.renderer.defaultPanelColor(false), kSysColorWindow);
+    EXPECT_EQ(classic.renderer.defaultPanelColour(true), kSysColourWindow);
+    EXPECT_EQ(classic.renderer.defaultPanelColour(false), kSysColourWindow);
 }
 
 TEST(Looks, ClassicDrawsPlainSystemColours) {
@@ -188,7 +188,7 @@ TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
     const QRect strip = h.renderer.titleRect(bar);
     EXPECT_EQ(h.shot().pixelColor(strip.left() + 1, strip.top() + 1),
               sys(h.widget, SysActiveCaption));
-    EXPECT_EQ(h.renderer.defaultPanelColor(true), kSysColorWindow);
+    EXPECT_EQ(h.renderer.defaultPanelColour(true), kSysColourWindow);
 
     h.useStyle(QStringLiteral("Fusion"));
     h.renderer.render();
@@ -199,7 +199,7 @@ TEST(Looks, SwitchingTheWidgetStyleChangesTheLook) {
 struct ItemColourCase {
     bool emulated;
     int kind;
-    OleColor own;
+    OleColour own;
     bool hot;
     const char* expected; // "own", "text", "link", "linkHot"
 };
@@ -237,9 +237,9 @@ TEST_P(ItemColour, FollowsTheLookAndKind) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ItemColour,
     testing::Values(ItemColourCase{true, ItemKindLink, 0x00336699, false, "own"},
-                    ItemColourCase{true, ItemKindLink, kDefaultColor, false, "link"},
-                    ItemColourCase{true, ItemKindLink, kDefaultColor, true, "linkHot"},
-                    ItemColourCase{true, ItemKindText, kDefaultColor, false, "text"},
+                    ItemColourCase{true, ItemKindLink, kDefaultColour, false, "link"},
+                    ItemColourCase{true, ItemKindLink, kDefaultColour, true, "linkHot"},
+                    ItemColourCase{true, ItemKindText, kDefaultColour, false, "text"},
                     ItemColourCase{false, ItemKindText, 0x00336699, false, "text"},
                     ItemColourCase{false, ItemKindLink, 0x00336699, false, "link"}));
 

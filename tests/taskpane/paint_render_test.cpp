@@ -34,7 +34,7 @@ TEST_P(HotTracking, RedrawsOneTitleOrOneItemOnly) {
     if (!GetParam())
         h.useClassicStyle();
     fillMainWindow(h.state);
-    h.state.BackColorStart = h.state.BackColorEnd = kDefaultColor;
+    h.state.BackColorStart = h.state.BackColorEnd = kDefaultColour;
     h.refresh();
     auto& help = *h.state.bars[1];
     auto& item = *help.items[2];
@@ -215,7 +215,7 @@ TEST(Render, FocusMarkNeedsKeyboardUseAndFocus) {
     Harness h;
     h.state.UseExplorerStyle = false;
     fillMainWindow(h.state);
-    h.state.BackColorStart = h.state.BackColorEnd = kDefaultColor;
+    h.state.BackColorStart = h.state.BackColorEnd = kDefaultColour;
     auto& bar = *h.state.bars[1];
     auto& item = *bar.items[0];
     h.state.focusItemID = item.ID;
@@ -284,7 +284,7 @@ TEST(HiDpi, BackBufferAtDeviceResolution) {
     EXPECT_EQ(buffer.pixelColor(23, y), QColor(0x80, 0, 0));
     EXPECT_EQ(buffer.pixelColor(24, y), Qt::white);
     EXPECT_EQ(buffer.pixelColor(25, y), Qt::white);
-    EXPECT_EQ(buffer.pixelColor(26, y), fromOle(h.renderer.defaultPanelColor(true)));
+    EXPECT_EQ(buffer.pixelColor(26, y), fromOle(h.renderer.defaultPanelColour(true)));
     // The copy to the window is one to one.
     QImage window(466, 802, QImage::Format_ARGB32_Premultiplied);
     window.setDevicePixelRatio(2);
