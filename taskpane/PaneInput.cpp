@@ -162,6 +162,11 @@ void PaneInput::pointerLeft() {
     s.hoverBarID = s.hoverItemID = 0;
 }
 
+void PaneInput::startHoverTimer() {
+    if (pane_.environment() != torkExplorerBarCtl::Environment::Designer)
+        pane_.hoverTimer_.setInterval(kHoverInterval);
+}
+
 void PaneInput::track(QPoint client, bool raiseHighlight) {
     PaneState& s = pane_.state_;
     const PaneElement hit = hitTest(client);
@@ -174,7 +179,7 @@ void PaneInput::track(QPoint client, bool raiseHighlight) {
         s.hoverBarID = s.hoverItemID = 0;
     } else if (hit.isItem()) {
         pcExplorerBarItem* item = pane_.model_.findItem(hit.itemId);
-        pane_.hoverTimer_.setInterval(kHoverInterval);
+        startHoverTimer();
         showPointer(true);
         showTip(item->ToolTipText);
         if (!item->MouseOver) {
@@ -184,7 +189,7 @@ void PaneInput::track(QPoint client, bool raiseHighlight) {
         s.hoverBarID = bar->ID;
         s.hoverItemID = item->ID;
     } else {
-        pane_.hoverTimer_.setInterval(kHoverInterval);
+        startHoverTimer();
         showPointer(bar->CanExpand);
         showTip(bar->ToolTipText);
         if (!bar->MouseOver) {

@@ -66,6 +66,9 @@ private:
     void releaseLeft(QPoint client);
     // Hot-tracking for the pointer at `client` (no button held).
     void track(QPoint client, bool raiseHighlight);
+    // Polls for the pointer leaving; never in a form designer, where the
+    // pane is only shown.
+    void startHoverTimer();
     void showPointer(bool hand);
     void showTip(const QString& tip);
 

@@ -6,6 +6,7 @@
 
 #include "PaneRecords.h"
 #include "PaneRegistry.h"
+#include "TaskPaneExport.h"
 
 #include <QFont>
 #include <QString>
@@ -16,7 +17,7 @@
 
 class torkExplorerBarCtl;
 
-class cExplorerBarItem {
+class ZELVANO_TASKPANE_EXPORT cExplorerBarItem {
 public:
     cExplorerBarItem() = default;
     cExplorerBarItem(PaneWindowId window, std::int32_t barId, std::int32_t itemId);

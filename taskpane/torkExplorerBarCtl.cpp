@@ -61,9 +61,10 @@ std::int32_t nonClientMessage(Qt::MouseButton button) {
 
 } // namespace
 
-torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent)
+torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent, Environment environment)
     : QWidget(parent)
     , ISubclass(ISubclass::PreviousBefore)
+    , environment_(environment)
     , renderer_(std::make_unique<PaneRenderer>(this, state_)) {
     window_ = PaneRegistry::add(this);
     setFocusPolicy(Qt::StrongFocus);
@@ -93,13 +94,17 @@ torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent)
     setMouseTracking(true);
     input_ = std::make_unique<PaneInput>(*this);
     keyboard_ = std::make_unique<PaneKeyboard>(*this, *input_);
+    PaneAccessible::install();
+    renderer_->reloadResources();
+    // In a form designer the pane only shows itself: the message hooks and
+    // the Alt+letter shortcuts would act on the designer's own windows.
+    if (environment_ == Environment::Designer)
+        return;
+
     scrollBars_ = std::make_unique<pcScrollBars>(this, vScroll_);
     mnemonics_ = std::make_unique<pcMnemonics>(this);
     connect(mnemonics_.get(), &pcMnemonics::activated, this,
             [this](QChar key) { input_->clickMnemonic(key); });
-    PaneAccessible::install();
-
-    renderer_->reloadResources();
     MSubclass::attach(this, this, WindowMessage::SetFocus);
     hookTopLevel();
 }
@@ -225,7 +230,8 @@ void torkExplorerBarCtl::scrollIntoView(const pcExplorerBar& bar, const pcExplor
 
 void torkExplorerBarCtl::updateMnemonic(const QString& oldText, const QString& newText) {
     // Called for every title and text set, added and removed.
-    mnemonics_->textChanged(oldText, newText);
+    if (mnemonics_)
+        mnemonics_->textChanged(oldText, newText);
     PaneAccessible::elementsChanged(*this);
 }
 
@@ -332,6 +338,8 @@ std::int32_t torkExplorerBarCtl::WindowProc(QObject* hWnd, std::int32_t iMsg, st
 }
 
 void torkExplorerBarCtl::hookTopLevel() {
+    if (environment_ == Environment::Designer)
+        return;
     QWidget* top = window();
     if (top == hookedTopLevel_)
         return;

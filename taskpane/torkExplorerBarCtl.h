@@ -15,6 +15,7 @@
 #include "PanePropertyBag.h"
 #include "PaneRecords.h"
 #include "PaneRegistry.h"
+#include "TaskPaneExport.h"
 #include "cExplorerBars.h"
 
 #include <QPointer>
@@ -30,12 +31,38 @@ class QScrollBar;
 class pcMnemonics;
 class pcScrollBars;
 
-class torkExplorerBarCtl : public QWidget, private ISubclass {
+class ZELVANO_TASKPANE_EXPORT torkExplorerBarCtl : public QWidget, private ISubclass {
     Q_OBJECT
+    // The design-time settings, declared in the order they are stored (a form
+    // designer writes properties in declaration order); a value equal to the
+    // one a new pane has is not stored. The themed look is stored as
+    // "UseExplorerTheme" in a PanePropertyBag, but a form carries it under its
+    // property name UseExplorerStyle: generated form code sets a property
+    // through set<Name>, and one name for the getter, the setter and the form
+    // keeps code and forms in step.
+    Q_PROPERTY(bool UseExplorerStyle READ UseExplorerStyle WRITE setUseExplorerStyle NOTIFY
+                   UseExplorerStyleChanged)
+    Q_PROPERTY(bool UseExplorerTransitionStyle READ UseExplorerTransitionStyle WRITE
+                   setUseExplorerTransitionStyle NOTIFY UseExplorerTransitionStyleChanged)
+    Q_PROPERTY(
+        qint32 BackColorEnd READ BackColorEnd WRITE setBackColorEnd NOTIFY BackColorEndChanged)
+    Q_PROPERTY(qint32 BackColorStart READ BackColorStart WRITE setBackColorStart NOTIFY
+                   BackColorStartChanged)
+    Q_PROPERTY(
+        bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect NOTIFY ShowFocusRectChanged)
+    Q_PROPERTY(bool Redraw READ Redraw WRITE setRedraw NOTIFY RedrawChanged)
 
 public:
-    explicit torkExplorerBarCtl(QWidget* parent = nullptr);
+    // Where the pane runs. In a form designer it is a picture of itself:
+    // no message hooks, no Alt+letter shortcuts, no hover timer.
+    enum class Environment { Program, Designer };
+    Q_ENUM(Environment)
+
+    explicit torkExplorerBarCtl(QWidget* parent = nullptr,
+                                Environment environment = Environment::Program);
     ~torkExplorerBarCtl() override;
+
+    Environment environment() const { return environment_; }
 
     bool ShowFocusRect() const { return state_.ShowFocusRect; }
     void setShowFocusRect(bool show);
@@ -79,6 +106,12 @@ signals:
     void SettingChange();
     // A design-time setting changed at run time (the property's name).
     void PropertyChanged(const QString& name);
+    void UseExplorerStyleChanged(bool use);
+    void UseExplorerTransitionStyleChanged(bool use);
+    void BackColorEndChanged(qint32 colour);
+    void BackColorStartChanged(qint32 colour);
+    void ShowFocusRectChanged(bool show);
+    void RedrawChanged(bool redraw);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -146,6 +179,7 @@ private:
     // Tab out of the pane: the next control outside it, not a hosted one.
     bool leavePane(bool next);
 
+    Environment environment_;
     PaneState state_;
     PaneModel model_{state_};
     std::unique_ptr<PaneRenderer> renderer_;

@@ -57,6 +57,7 @@ void torkExplorerBarCtl::setShowFocusRect(bool show) {
         return;
     state_.ShowFocusRect = show; // shows at the next repaint
     propertyChanged("ShowFocusRect");
+    emit ShowFocusRectChanged(show);
 }
 
 void torkExplorerBarCtl::setBackColorStart(OleColor colour) {
@@ -64,6 +65,7 @@ void torkExplorerBarCtl::setBackColorStart(OleColor colour) {
         return;
     state_.BackColorStart = colour;
     propertyChanged("BackColorStart");
+    emit BackColorStartChanged(colour);
 }
 
 void torkExplorerBarCtl::setBackColorEnd(OleColor colour) {
@@ -71,6 +73,7 @@ void torkExplorerBarCtl::setBackColorEnd(OleColor colour) {
         return;
     state_.BackColorEnd = colour;
     propertyChanged("BackColorEnd");
+    emit BackColorEndChanged(colour);
 }
 
 void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
@@ -78,6 +81,7 @@ void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
         return;
     state_.UseExplorerTransitionStyle = use;
     propertyChanged("UseExplorerTransitionStyle");
+    emit UseExplorerTransitionStyleChanged(use);
 }
 
 void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
@@ -89,6 +93,7 @@ void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
     reloadDrawingResources();
     relayoutAndRepaint();
     propertyChanged("UseExplorerStyle");
+    emit UseExplorerStyleChanged(state_.UseExplorerStyle);
 }
 
 void torkExplorerBarCtl::setStyle(std::int32_t style) {
@@ -120,8 +125,10 @@ void torkExplorerBarCtl::setRedraw(bool redraw) {
     state_.Redraw = redraw;
     if (redraw)
         relayoutAndRepaint();
-    if (changed)
+    if (changed) {
         propertyChanged("Redraw");
+        emit RedrawChanged(redraw);
+    }
 }
 
 void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {
