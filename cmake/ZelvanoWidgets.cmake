@@ -19,9 +19,9 @@ set(ZELVANO_DESIGNER_PLUGINDIR ${CMAKE_INSTALL_LIBDIR}/qt6/plugins/designer)
 # zelvano_widget_library(STATIC NAME BASE [NO_EXPORT_HEADER] [EMBED static...]
 #                        [LINK shared...])
 # Makes STATIC position-independent, generates NAMEExport.h with the macro
-# ZELVANO_<BASE>_EXPORT beside it (unless NO_EXPORT_HEADER), and adds the shared library ZelvanoNAME
-# (ZelvanoWidgets::NAME) from STATIC's objects and those of the EMBED
-# libraries, linked to the LINK libraries. Code shared by both controls goes
+# ZELVANO_<BASE>_EXPORT beside it (unless NO_EXPORT_HEADER), and adds the
+# shared library ZelvanoNAME (ZelvanoWidgets::NAME) from STATIC's objects and
+# those of the EMBED libraries, linked to the LINK libraries. Code shared by both controls goes
 # into a library of its own, not into each: two copies of it in one process
 # would each run the constructors and destructors of its globals.
 function(zelvano_widget_library static name base)
