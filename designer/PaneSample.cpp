@@ -14,8 +14,7 @@ struct SampleItem {
 
 constexpr const char* kSampleTitle = "Task pane";
 constexpr std::array kSampleItems{
-    SampleItem{"Bars and items are added", ItemKindText},
-    SampleItem{"by the program at run time", ItemKindText},
+    SampleItem{"The program adds bars and items at run time.", ItemKindText},
     SampleItem{"A clickable item", ItemKindLink},
     SampleItem{"Another clickable item", ItemKindLink},
 };
