@@ -54,11 +54,13 @@ class ZELVANO_HYPERLINK_EXPORT HyperLink : public QWidget {
     Q_PROPERTY(qint32 SoundID READ soundId WRITE setSoundId DESIGNABLE false STORED false)
 
 public:
-    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+    // Plain enumerations, so that both spellings a form may carry compile in
+    // generated form code: HyperLink::Center and HyperLink::Alignment::Center.
+    enum Alignment { Left = 0, Right = 1, Center = 2 };
     Q_ENUM(Alignment)
-    enum class Appearance { Flat = 0, ThreeD = 1 };
+    enum Appearance { Flat = 0, ThreeD = 1 };
     Q_ENUM(Appearance)
-    enum class BorderStyle { None = 0, FixedSingle = 1 };
+    enum BorderStyle { None = 0, FixedSingle = 1 };
     Q_ENUM(BorderStyle)
 
     using ColourValue = zelvano::ColourValue;
