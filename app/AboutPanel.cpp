@@ -30,14 +30,14 @@ constexpr TwipsRect Frame26{120, 1800, 6255, 2175};
 constexpr TwipsRect Money{240, 240, 5775, 1815};
 } // namespace AboutLayout
 
-using zelvano::link::ColorValue;
-using zelvano::link::rgbColor;
-using zelvano::link::systemColor;
+using zelvano::ColourValue;
+using zelvano::rgbColourValue;
+using zelvano::systemColourCode;
 
-constexpr ColorValue kLinkColour = rgbColor(136, 0, 0);
-constexpr ColorValue kLinkHoverColour = systemColor(13); // highlight
-constexpr ColorValue kRuleShadow = systemColor(16);      // button shadow
-constexpr ColorValue kRuleLight = systemColor(4);
+constexpr ColourValue kLinkColour = rgbColourValue(136, 0, 0);
+constexpr ColourValue kLinkHoverColour = systemColourCode(13); // highlight
+constexpr ColourValue kRuleShadow = systemColourCode(16);      // button shadow
+constexpr ColourValue kRuleLight = systemColourCode(4);
 
 template <typename Widget>
 Widget* place(Widget* widget, const QString& name, const TwipsRect& rect) {

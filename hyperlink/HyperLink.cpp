@@ -10,6 +10,7 @@
 #include <QTimer>
 
 using namespace zelvano::link;
+using zelvano::resolveColour;
 
 const QString HyperLink::kDefaultCaption = QStringLiteral("Hyperlink");
 const QString HyperLink::kDefaultTarget = QStringLiteral("https://www.example.com/");
@@ -72,7 +73,7 @@ HyperLink::HyperLink(QWidget* parent)
 
     QWidget::setFont(initialFont());
     applyFrame();
-    applyColors();
+    applyColours();
     applyFont();
     refit();
 }
@@ -104,27 +105,27 @@ void HyperLink::setHyperLink(const QString& target) {
     emit settingChanged(QStringLiteral("HyperLink"));
 }
 
-void HyperLink::setForeColor(ColorValue color) {
-    if (color == foreColor_)
+void HyperLink::setForeColor(ColourValue colour) {
+    if (colour == foreColor_)
         return;
-    foreColor_ = color;
-    applyColors();
+    foreColor_ = colour;
+    applyColours();
     emit settingChanged(QStringLiteral("ForeColor"));
 }
 
-void HyperLink::setBackColor(ColorValue color) {
-    if (color == backColor_)
+void HyperLink::setBackColor(ColourValue colour) {
+    if (colour == backColor_)
         return;
-    backColor_ = color;
-    applyColors();
+    backColor_ = colour;
+    applyColours();
     emit settingChanged(QStringLiteral("BackColor"));
 }
 
-void HyperLink::setHoverColor(ColorValue color) {
-    if (color == hoverColor_)
+void HyperLink::setHoverColor(ColourValue colour) {
+    if (colour == hoverColor_)
         return;
-    hoverColor_ = color;
-    applyColors();
+    hoverColor_ = colour;
+    applyColours();
     emit settingChanged(QStringLiteral("HoverColor"));
 }
 
@@ -143,6 +144,11 @@ void HyperLink::setAutoSize(bool on) {
     if (on == autoSize_)
         return;
     autoSize_ = on;
+    // A form sets the size before the settings, and the caption fits the
+    // control to its text on the way: without automatic sizing the control
+    // takes back the size its holder gave it.
+    if (!on && heldSize_.isValid())
+        resize(heldSize_);
     refit();
     emit settingChanged(QStringLiteral("AutoSize"));
 }
@@ -229,9 +235,14 @@ void HyperLink::refit() {
         return;
     refitting_ = true;
     if (autoSize_) {
+        // A size other than the last fitted one was given by the holder (the
+        // first fit replaces Qt's initial size, given by nobody).
+        if (fittedSize_.isValid() && size() != fittedSize_)
+            heldSize_ = size();
         label_->adjustSize();
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         resize(label_->size());
+        fittedSize_ = size();
         updateGeometry();
     } else {
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -243,17 +254,17 @@ void HyperLink::refit() {
 // The text colour is a palette swap on the label: ForeColor or, while
 // hovering, HoverColor, resolved against the control's (inherited) palette.
 // Only the active and inactive groups are set, so a disabled link greys out.
-void HyperLink::applyColors() {
-    QPalette colors; // empty resolve mask: every role not set here is inherited
-    if (const auto text = resolveColor(hovering_ ? hoverColor_ : foreColor_, palette())) {
-        colors.setColor(QPalette::Active, QPalette::WindowText, *text);
-        colors.setColor(QPalette::Inactive, QPalette::WindowText, *text);
+void HyperLink::applyColours() {
+    QPalette colours; // empty resolve mask: every role not set here is inherited
+    if (const auto text = resolveColour(hovering_ ? hoverColor_ : foreColor_, palette())) {
+        colours.setColor(QPalette::Active, QPalette::WindowText, *text);
+        colours.setColor(QPalette::Inactive, QPalette::WindowText, *text);
     }
-    const auto back = resolveColor(backColor_, palette());
+    const auto back = resolveColour(backColor_, palette());
     if (back)
-        colors.setColor(QPalette::Window, *back);
+        colours.setColor(QPalette::Window, *back);
     label_->setAutoFillBackground(back.has_value());
-    label_->setPalette(colors);
+    label_->setPalette(colours);
 }
 
 // The label shows the control's font, underlined while hovering when
@@ -281,7 +292,7 @@ void HyperLink::startHover(const QMouseEvent& event) {
     hovering_ = true;
     if (moPointer_)
         label_->setCursor(kHoverPointer);
-    applyColors();
+    applyColours();
     applyFont();
     label_->setToolTip(autoToolTip_ ? target_ : toolTip());
     leaveTimer_->start();
@@ -295,7 +306,7 @@ void HyperLink::endHover() {
     leaveTimer_->stop();
     if (moPointer_)
         label_->unsetCursor();
-    applyColors();
+    applyColours();
     applyFont();
     emit MouseOut();
 }
@@ -391,7 +402,7 @@ void HyperLink::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::PaletteChange:
-        applyColors(); // system colours follow the new palette
+        applyColours(); // system colours follow the new palette
         break;
     case QEvent::FontChange:
         applyFont();

@@ -8,10 +8,12 @@
 // Leaving is noticed by polling: while hovering, a 50 ms timer looks up the
 // widget under the pointer and ends hovering once it is not this control.
 //
-// Property names (Q_PROPERTY) are the names of the saved settings. Colours
-// are ColorValue numbers (see LinkColor.h); -1 means the container's colour.
+// Property names (Q_PROPERTY) are the names of the saved settings, declared
+// in the order they are saved. Colours are ColourValue numbers
+// (ColourValue.h); -1 means the container's colour.
 
-#include "LinkColor.h"
+#include "ColourValue.h"
+#include "HyperLinkExport.h"
 #include "LinkServices.h"
 
 #include <QPoint>
@@ -26,9 +28,12 @@ class QTimer;
 
 namespace zelvano::link {
 class LinkLabel;
-}
 
-class HyperLink : public QWidget {
+// A colour setting that follows the container's colour.
+inline constexpr ColourValue kContainerColour = kDefaultColour;
+} // namespace zelvano::link
+
+class ZELVANO_HYPERLINK_EXPORT HyperLink : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption NOTIFY Change)
     Q_PROPERTY(QString HyperLink READ hyperLink WRITE setHyperLink)
@@ -44,23 +49,26 @@ class HyperLink : public QWidget {
     Q_PROPERTY(bool AutoToolTip READ autoToolTip WRITE setAutoToolTip)
     Q_PROPERTY(bool MOUnderline READ moUnderline WRITE setMOUnderline)
     Q_PROPERTY(bool MOPointer READ moPointer WRITE setMOPointer)
-    Q_PROPERTY(bool SoundOn READ soundOn WRITE setSoundOn)
-    Q_PROPERTY(qint32 SoundID READ soundId WRITE setSoundId)
+    // Run-time only: never saved, so not offered in a form designer.
+    Q_PROPERTY(bool SoundOn READ soundOn WRITE setSoundOn DESIGNABLE false STORED false)
+    Q_PROPERTY(qint32 SoundID READ soundId WRITE setSoundId DESIGNABLE false STORED false)
 
 public:
-    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+    // Plain enumerations, so that both spellings a form may carry compile in
+    // generated form code: HyperLink::Center and HyperLink::Alignment::Center.
+    enum Alignment { Left = 0, Right = 1, Center = 2 };
     Q_ENUM(Alignment)
-    enum class Appearance { Flat = 0, ThreeD = 1 };
+    enum Appearance { Flat = 0, ThreeD = 1 };
     Q_ENUM(Appearance)
-    enum class BorderStyle { None = 0, FixedSingle = 1 };
+    enum BorderStyle { None = 0, FixedSingle = 1 };
     Q_ENUM(BorderStyle)
 
-    using ColorValue = zelvano::link::ColorValue;
+    using ColourValue = zelvano::ColourValue;
 
     // Defaults of a control whose saved settings lack a value.
-    static const QString kDefaultCaption;                      // "Hyperlink"
-    static const QString kDefaultTarget;                       // a placeholder web address
-    static constexpr ColorValue kDefaultHoverColor = 0x0000FF; // pure red
+    static const QString kDefaultCaption;                       // "Hyperlink"
+    static const QString kDefaultTarget;                        // a placeholder web address
+    static constexpr ColourValue kDefaultHoverColor = 0x0000FF; // pure red
     // The pointer shown while hovering when MOPointer is set; the control
     // carries no pointer image of its own, so this is the desktop's link hand.
     static constexpr Qt::CursorShape kHoverPointer = Qt::PointingHandCursor;
@@ -75,12 +83,12 @@ public:
     void setCaption(const QString& caption);
     QString hyperLink() const { return target_; }
     void setHyperLink(const QString& target);
-    ColorValue foreColor() const { return foreColor_; }
-    void setForeColor(ColorValue color);
-    ColorValue backColor() const { return backColor_; }
-    void setBackColor(ColorValue color);
-    ColorValue hoverColor() const { return hoverColor_; }
-    void setHoverColor(ColorValue color);
+    ColourValue foreColor() const { return foreColor_; }
+    void setForeColor(ColourValue colour);
+    ColourValue backColor() const { return backColor_; }
+    void setBackColor(ColourValue colour);
+    ColourValue hoverColor() const { return hoverColor_; }
+    void setHoverColor(ColourValue colour);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
     bool autoSize() const { return autoSize_; }
@@ -144,7 +152,7 @@ protected:
 
 private:
     void refit();
-    void applyColors();
+    void applyColours();
     void applyFont();
     void applyFrame();
     void startHover(const QMouseEvent& event);
@@ -155,9 +163,9 @@ private:
     zelvano::link::LinkLabel* label_ = nullptr;
     QTimer* leaveTimer_ = nullptr;
     QString target_;
-    ColorValue foreColor_ = zelvano::link::kContainerColor;
-    ColorValue backColor_ = zelvano::link::kContainerColor;
-    ColorValue hoverColor_ = kDefaultHoverColor;
+    ColourValue foreColor_ = zelvano::link::kContainerColour;
+    ColourValue backColor_ = zelvano::link::kContainerColour;
+    ColourValue hoverColor_ = kDefaultHoverColor;
     Alignment alignment_ = Alignment::Left;
     Appearance appearance_ = Appearance::ThreeD;
     BorderStyle borderStyle_ = BorderStyle::None;
@@ -171,6 +179,8 @@ private:
     bool pressed_ = false;
     bool ownEnabled_ = true;
     bool refitting_ = false;
+    QSize fittedSize_; // the size the last fit to the text gave
+    QSize heldSize_;   // the size the holder last gave, if any
     zelvano::link::ShellOpen shellOpen_;
     zelvano::link::SoundPlayer soundPlayer_;
     std::function<QPoint()> cursorSource_;

@@ -88,9 +88,9 @@ void HyperLink::loadSettings(const QVariantMap& settings) {
     setCaption(readText(settings, QStringLiteral("Caption")).value_or(kDefaultCaption));
     setHyperLink(readText(settings, QStringLiteral("HyperLink")).value_or(kDefaultTarget));
     setFont(readFont(settings, QStringLiteral("Font")).value_or(QFont()));
-    using zelvano::link::kContainerColor;
-    setForeColor(readInt32(settings, QStringLiteral("ForeColor")).value_or(kContainerColor));
-    setBackColor(readInt32(settings, QStringLiteral("BackColor")).value_or(kContainerColor));
+    using zelvano::link::kContainerColour;
+    setForeColor(readInt32(settings, QStringLiteral("ForeColor")).value_or(kContainerColour));
+    setBackColor(readInt32(settings, QStringLiteral("BackColor")).value_or(kContainerColour));
     setHoverColor(readInt32(settings, QStringLiteral("HoverColor")).value_or(kDefaultHoverColor));
     setAlignment(
         readChoice<Alignment>(settings, QStringLiteral("Alignment")).value_or(Alignment::Left));

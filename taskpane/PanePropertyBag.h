@@ -4,6 +4,8 @@
 // named values, kept in the order they were written. A value equal to its
 // default is not stored, so reading it back yields the default again.
 
+#include "TaskPaneExport.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@
 
 #include <utility>
 
-class PanePropertyBag {
+class ZELVANO_TASKPANE_EXPORT PanePropertyBag {
 public:
     // The stored value of `name`, or `defaultValue` when none is stored.
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue = {}) const;

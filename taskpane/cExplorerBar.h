@@ -2,11 +2,12 @@
 
 // Handle on one bar of a task pane (pane window id and bar ID).
 
+#include "TaskPaneExport.h"
 #include "cExplorerBarItems.h"
 
 #include <QImage>
 
-class cExplorerBar {
+class ZELVANO_TASKPANE_EXPORT cExplorerBar {
 public:
     cExplorerBar() = default;
     cExplorerBar(PaneWindowId window, std::int32_t barId);

@@ -5,6 +5,7 @@
 // when the pane or the item is gone. A default-constructed handle is "none".
 
 #include "PaneTypes.h"
+#include "TaskPaneExport.h"
 
 #include <QFont>
 #include <QString>
@@ -13,7 +14,7 @@
 #include <cstdint>
 #include <optional>
 
-class cExplorerBarItem {
+class ZELVANO_TASKPANE_EXPORT cExplorerBarItem {
 public:
     cExplorerBarItem() = default;
     cExplorerBarItem(PaneWindowId window, std::int32_t barId, std::int32_t itemId);

@@ -2,11 +2,12 @@
 
 // Handle on the items of one bar (pane window id and bar ID).
 
+#include "TaskPaneExport.h"
 #include "cExplorerBarItem.h"
 
 #include <QVariant>
 
-class cExplorerBarItems {
+class ZELVANO_TASKPANE_EXPORT cExplorerBarItems {
 public:
     cExplorerBarItems() = default;
     cExplorerBarItems(PaneWindowId window, std::int32_t barId);

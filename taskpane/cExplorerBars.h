@@ -2,9 +2,10 @@
 
 // Handle on the bars of a task pane (its window id only).
 
+#include "TaskPaneExport.h"
 #include "cExplorerBar.h"
 
-class cExplorerBars {
+class ZELVANO_TASKPANE_EXPORT cExplorerBars {
 public:
     cExplorerBars() = default;
     explicit cExplorerBars(PaneWindowId window);

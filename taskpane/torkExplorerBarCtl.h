@@ -9,6 +9,7 @@
 
 #include "PanePropertyBag.h"
 #include "PaneTypes.h"
+#include "TaskPaneExport.h"
 #include "cExplorerBars.h"
 
 #include <QWidget>
@@ -22,14 +23,33 @@ class PaneKeyboard;
 class torkExplorerBarCtlPrivate;
 } // namespace zelvano::pane
 
-class torkExplorerBarCtl : public QWidget {
+class ZELVANO_TASKPANE_EXPORT torkExplorerBarCtl : public QWidget {
     Q_OBJECT
+    // The design-time settings, declared in the order they are stored (a form
+    // designer writes properties in declaration order); a value equal to the
+    // one a new pane has is not stored. The themed look is stored as
+    // "UseExplorerTheme" in a PanePropertyBag, but a form carries it under its
+    // property name UseExplorerStyle: generated form code sets a property
+    // through set<Name>, and one name for the getter, the setter and the form
+    // keeps code and forms in step.
+    Q_PROPERTY(bool UseExplorerStyle READ UseExplorerStyle WRITE setUseExplorerStyle NOTIFY
+                   UseExplorerStyleChanged)
+    Q_PROPERTY(bool UseExplorerTransitionStyle READ UseExplorerTransitionStyle WRITE
+                   setUseExplorerTransitionStyle NOTIFY UseExplorerTransitionStyleChanged)
+    Q_PROPERTY(
+        qint32 BackColorEnd READ BackColorEnd WRITE setBackColorEnd NOTIFY BackColorEndChanged)
+    Q_PROPERTY(qint32 BackColorStart READ BackColorStart WRITE setBackColorStart NOTIFY
+                   BackColorStartChanged)
+    Q_PROPERTY(
+        bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect NOTIFY ShowFocusRectChanged)
+    Q_PROPERTY(bool Redraw READ Redraw WRITE setRedraw NOTIFY RedrawChanged)
 
 public:
     // Where the pane runs: in a program, or placed on a form in a design
     // environment, where it draws but sets up no message hooks, no
     // mnemonics and no timers.
     enum class Environment { Program, Designer };
+    Q_ENUM(Environment)
 
     explicit torkExplorerBarCtl(QWidget* parent = nullptr,
                                 Environment environment = Environment::Program);
@@ -77,6 +97,12 @@ signals:
     void SettingChange();
     // A design-time setting changed at run time (the property's name).
     void PropertyChanged(const QString& name);
+    void UseExplorerStyleChanged(bool use);
+    void UseExplorerTransitionStyleChanged(bool use);
+    void BackColorEndChanged(qint32 colour);
+    void BackColorStartChanged(qint32 colour);
+    void ShowFocusRectChanged(bool show);
+    void RedrawChanged(bool redraw);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

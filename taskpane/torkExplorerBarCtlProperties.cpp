@@ -88,6 +88,7 @@ void torkExplorerBarCtl::setShowFocusRect(bool show) {
         return;
     d->state.ShowFocusRect = show; // shows at the next repaint
     d->propertyChanged("ShowFocusRect");
+    emit ShowFocusRectChanged(show);
 }
 
 void torkExplorerBarCtl::setBackColorStart(OleColour colour) {
@@ -95,6 +96,7 @@ void torkExplorerBarCtl::setBackColorStart(OleColour colour) {
         return;
     d->state.BackColorStart = colour;
     d->propertyChanged("BackColorStart");
+    emit BackColorStartChanged(colour);
 }
 
 void torkExplorerBarCtl::setBackColorEnd(OleColour colour) {
@@ -102,6 +104,7 @@ void torkExplorerBarCtl::setBackColorEnd(OleColour colour) {
         return;
     d->state.BackColorEnd = colour;
     d->propertyChanged("BackColorEnd");
+    emit BackColorEndChanged(colour);
 }
 
 void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
@@ -109,6 +112,7 @@ void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
         return;
     d->state.UseExplorerTransitionStyle = use;
     d->propertyChanged("UseExplorerTransitionStyle");
+    emit UseExplorerTransitionStyleChanged(use);
 }
 
 void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
@@ -119,6 +123,7 @@ void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
     // keep their measurements until they are next measured.
     d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
     d->propertyChanged("UseExplorerStyle");
+    emit UseExplorerStyleChanged(d->state.UseExplorerStyle);
 }
 
 void torkExplorerBarCtl::setStyle(std::int32_t style) {
@@ -147,8 +152,10 @@ void torkExplorerBarCtl::setRedraw(bool redraw) {
     d->state.Redraw = redraw;
     if (redraw)
         d->relayoutAndRepaint();
-    if (changed)
+    if (changed) {
         d->propertyChanged("Redraw");
+        emit RedrawChanged(redraw);
+    }
 }
 
 void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {

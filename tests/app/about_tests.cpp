@@ -182,8 +182,8 @@ TEST_F(AboutPanelTest, TheEtchedRuleIsDrawn) {
     click(QStringLiteral("HELP:4"));
     const QImage image = about().grab().toImage();
     const QPalette& palette = about().palette();
-    const QColor shadow = *link::resolveColor(link::systemColor(16), palette);
-    const QColor light = *link::resolveColor(link::systemColor(4), palette);
+    const QColor shadow = *resolveColour(systemColourCode(16), palette);
+    const QColor light = *resolveColour(systemColourCode(4), palette);
     const qreal ratio = image.devicePixelRatio();
     for (int x : {0, 200, 431}) {
         EXPECT_EQ(image.pixelColor(QPoint(x, 111) * ratio).rgb(), shadow.rgb()) << x;

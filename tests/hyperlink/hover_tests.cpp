@@ -3,11 +3,12 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using namespace zelvano;
 using namespace zelvano::link;
 
 TEST_F(LinkFixture, HoverSwapsTheColourOnTheFirstMoveAndTheLeavePollRestoresIt) {
-    link->setForeColor(rgbColor(136, 0, 0));
-    link->setHoverColor(systemColor(13));
+    link->setForeColor(rgbColourValue(136, 0, 0));
+    link->setHoverColor(systemColourCode(13));
     QSignalSpy over(link, &HyperLink::MouseOver);
     QSignalSpy out(link, &HyperLink::MouseOut);
     auto* timer = link->findChild<QTimer*>(QStringLiteral("leaveTimer"));
@@ -28,7 +29,7 @@ TEST_F(LinkFixture, HoverSwapsTheColourOnTheFirstMoveAndTheLeavePollRestoresIt) 
     EXPECT_EQ(out.count(), 0);
 
     // A colour set while hovering is what the link shows after leaving.
-    link->setForeColor(rgbColor(0, 128, 0));
+    link->setForeColor(rgbColourValue(0, 128, 0));
     EXPECT_EQ(textColor(), link->palette().color(QPalette::Active, QPalette::Highlight));
     leave();
     EXPECT_FALSE(link->isHovering());
@@ -46,7 +47,7 @@ TEST_F(LinkFixture, TheRunningTimerNoticesTheLeaveWithinAFewTicks) {
 }
 
 TEST_F(LinkFixture, SystemHoverColourFollowsAPaletteChange) {
-    link->setHoverColor(systemColor(13));
+    link->setHoverColor(systemColourCode(13));
     enter();
     QPalette green = holder.palette();
     green.setColor(QPalette::Highlight, Qt::green);
@@ -58,10 +59,10 @@ TEST_F(LinkFixture, ContainerColourIsInheritedAndADisabledLinkGreysOut) {
     QPalette blue = holder.palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     holder.setPalette(blue);
-    EXPECT_EQ(link->foreColor(), kContainerColor);
+    EXPECT_EQ(link->foreColor(), kContainerColour);
     EXPECT_EQ(textColor(), QColor(Qt::blue));
 
-    link->setForeColor(rgbColor(136, 0, 0));
+    link->setForeColor(rgbColourValue(136, 0, 0));
     link->setEnabled(false);
     EXPECT_EQ(label()->palette().color(QPalette::Disabled, QPalette::WindowText),
               holder.palette().color(QPalette::Disabled, QPalette::WindowText));

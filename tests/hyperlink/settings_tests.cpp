@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 
+using namespace zelvano;
 using namespace zelvano::link;
 
 TEST(HyperLinkColor, ValuesResolveThroughThePalette) {
@@ -10,24 +11,24 @@ TEST(HyperLinkColor, ValuesResolveThroughThePalette) {
     palette.setColor(QPalette::Dark, QColor(4, 5, 6));
     palette.setColor(QPalette::WindowText, QColor(7, 8, 9));
     struct Case {
-        ColorValue value;
+        ColourValue value;
         std::optional<QColor> expected;
     };
     const Case cases[] = {
         {0x000088, QColor(136, 0, 0)},
         {0xFF8040, QColor(0x40, 0x80, 0xFF)},
-        {static_cast<ColorValue>(0x8000000Du), QColor(1, 2, 3)},
-        {systemColor(16), QColor(4, 5, 6)},
-        {static_cast<ColorValue>(0x80000063u), QColor(7, 8, 9)}, // no such system colour
-        {static_cast<ColorValue>(0x8001000Du), QColor(7, 8, 9)}, // stray bits: not index 13
-        {kContainerColor, std::nullopt},
+        {static_cast<ColourValue>(0x8000000Du), QColor(1, 2, 3)},
+        {systemColourCode(16), QColor(4, 5, 6)},
+        {static_cast<ColourValue>(0x80000063u), QColor(7, 8, 9)}, // no such system colour
+        {static_cast<ColourValue>(0x8001000Du), QColor(7, 8, 9)}, // stray bits: not index 13
+        {kContainerColour, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
-        EXPECT_EQ(resolveColor(c.value, palette), c.expected);
+        EXPECT_EQ(resolveColour(c.value, palette), c.expected);
     }
-    EXPECT_EQ(colorValue(QColor(136, 0, 0)), 0x000088);
-    EXPECT_EQ(rgbColor(0x40, 0x80, 0xFF), 0xFF8040);
+    EXPECT_EQ(colourValue(QColor(136, 0, 0)), 0x000088);
+    EXPECT_EQ(rgbColourValue(0x40, 0x80, 0xFF), 0xFF8040);
 }
 
 TEST(HyperLinkSettings, MissingValuesTakeTheirDefaults) {
@@ -39,8 +40,8 @@ TEST(HyperLinkSettings, MissingValuesTakeTheirDefaults) {
     EXPECT_EQ(link.caption(), HyperLink::kDefaultCaption);
     EXPECT_TRUE(link.hyperLink().startsWith(QStringLiteral("https://")));
     EXPECT_EQ(link.font(), holder.font()); // the container's font
-    EXPECT_EQ(link.foreColor(), kContainerColor);
-    EXPECT_EQ(link.backColor(), kContainerColor);
+    EXPECT_EQ(link.foreColor(), kContainerColour);
+    EXPECT_EQ(link.backColor(), kContainerColour);
     EXPECT_EQ(link.hoverColor(), 0x0000FF);
     EXPECT_EQ(link.alignment(), HyperLink::Alignment::Left);
     EXPECT_TRUE(link.autoSize());
@@ -61,8 +62,8 @@ TEST(HyperLinkSettings, SavedSettingsRoundTripAndSoundIsNeverStored) {
         {QStringLiteral("HyperLink"), QStringLiteral("https://zelvano.example.org/")},
         {QStringLiteral("Font"), font},
         {QStringLiteral("ForeColor"), 0x000088},
-        {QStringLiteral("BackColor"), systemColor(15)},
-        {QStringLiteral("HoverColor"), systemColor(13)},
+        {QStringLiteral("BackColor"), systemColourCode(15)},
+        {QStringLiteral("HoverColor"), systemColourCode(13)},
         {QStringLiteral("Alignment"), 2},
         {QStringLiteral("AutoSize"), false},
         {QStringLiteral("Appearance"), 0},
@@ -96,9 +97,9 @@ TEST(HyperLinkSettings, ColoursLoadFromSignedOrUnsignedNumbersAndJunkFallsBack) 
                        {QStringLiteral("AutoSize"), QStringLiteral("no")},
                        {QStringLiteral("Caption"), 42},
                        {QStringLiteral("Font"), QStringLiteral("Tahoma,10,-1,5,700,0,0,0,0,0")}});
-    EXPECT_EQ(link.hoverColor(), systemColor(13));
-    EXPECT_EQ(link.foreColor(), systemColor(13));
-    EXPECT_EQ(link.backColor(), kContainerColor);
+    EXPECT_EQ(link.hoverColor(), systemColourCode(13));
+    EXPECT_EQ(link.foreColor(), systemColourCode(13));
+    EXPECT_EQ(link.backColor(), kContainerColour);
     EXPECT_EQ(link.alignment(), HyperLink::Alignment::Left);
     EXPECT_EQ(link.appearance(), HyperLink::Appearance::ThreeD);
     EXPECT_TRUE(link.autoSize());
@@ -134,4 +135,25 @@ TEST_F(LinkFixture, WithoutAutoSizeTheLabelFillsTheControl) {
     EXPECT_GT(label()->frameWidth(), 0); // the sunken 3-D edge
     link->setAppearance(HyperLink::Appearance::Flat);
     EXPECT_EQ(label()->contentsRect(), QRect(1, 1, 92, 11)); // one-pixel flat line
+}
+
+// A form gives the size first, then the settings in their order: the caption
+// fits the control to its text before AutoSize is switched off.
+TEST(HyperLinkSettings, WithoutAutoSizeTheHoldersSizeComesBack) {
+    const struct {
+        const char* label;
+        QSize held; // invalid: never given one
+    } cases[] = {{"size given by the form", QSize(180, 30)}, {"no size given", QSize()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        QWidget form;
+        HyperLink link(&form);
+        if (c.held.isValid())
+            link.setGeometry(QRect(QPoint(10, 10), c.held));
+        link.setCaption(QStringLiteral("Домашняя страница"));
+        const QSize fitted = link.size();
+        link.setAutoSize(false);
+        EXPECT_EQ(link.size(), c.held.isValid() ? c.held : fitted);
+        EXPECT_EQ(link.label()->size(), link.size());
+    }
 }

@@ -1,0 +1,90 @@
+# The task pane and the hyperlink label for programs outside this tree: each a
+# shared library built from the objects of its in-tree static library (which
+# the program and the tests keep linking), with an export header and the
+# project's version, installed with a CMake package:
+#
+#   cmake --install BUILD --component ZelvanoWidgets --prefix PREFIX
+#
+# A plain install (and the Debian package) leaves them out: users of the
+# program get no headers or development files.
+include(GenerateExportHeader)
+include(CMakePackageConfigHelpers)
+
+set(ZELVANO_WIDGETS_COMPONENT ZelvanoWidgets)
+set(ZELVANO_WIDGETS_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/ZelvanoWidgets)
+set(ZELVANO_WIDGETS_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelvanoWidgets)
+# Where Qt looks for form-designer plugins under the same prefix.
+set(ZELVANO_DESIGNER_PLUGINDIR ${CMAKE_INSTALL_LIBDIR}/qt6/plugins/designer)
+
+# zelvano_widget_library(STATIC NAME BASE [NO_EXPORT_HEADER] [EMBED static...]
+#                        [LINK shared...])
+# Makes STATIC position-independent, generates NAMEExport.h with the macro
+# ZELVANO_<BASE>_EXPORT beside it (unless NO_EXPORT_HEADER), and adds the
+# shared library ZelvanoNAME (ZelvanoWidgets::NAME) from STATIC's objects and
+# those of the EMBED libraries, linked to the LINK libraries. Code shared by both controls goes
+# into a library of its own, not into each: two copies of it in one process
+# would each run the constructors and destructors of its globals.
+function(zelvano_widget_library static name base)
+    cmake_parse_arguments(W "NO_EXPORT_HEADER" "" "EMBED;LINK" ${ARGN})
+    set_target_properties(${static} ${W_EMBED} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    if(NOT W_NO_EXPORT_HEADER)
+        target_compile_definitions(${static} PRIVATE ${static}_EXPORTS)
+        generate_export_header(${static} BASE_NAME ZELVANO_${base}
+                               EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${name}Export.h)
+    endif()
+
+    set(shared Zelvano${name})
+    set(objects $<TARGET_OBJECTS:${static}>)
+    set(includes ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+    foreach(embedded IN LISTS W_EMBED)
+        list(APPEND objects $<TARGET_OBJECTS:${embedded}>)
+        list(APPEND includes $<TARGET_PROPERTY:${embedded},SOURCE_DIR>)
+    endforeach()
+    string(TOLOWER ${name} lower)
+    add_library(${shared} SHARED ${objects})
+    add_library(ZelvanoWidgets::${name} ALIAS ${shared})
+    set_target_properties(${shared} PROPERTIES
+        AUTOMOC OFF AUTORCC OFF AUTOUIC OFF
+        EXPORT_NAME ${name}
+        OUTPUT_NAME zelvano-${lower}
+        VERSION ${PROJECT_VERSION}
+        SOVERSION ${PROJECT_VERSION_MAJOR}
+        # Each finds the others beside it in any prefix: a program's run path
+        # does not reach the libraries its libraries need.
+        INSTALL_RPATH "$ORIGIN")
+    target_link_libraries(${shared} PUBLIC Qt6::Widgets ${W_LINK})
+    target_include_directories(${shared} INTERFACE
+        "$<BUILD_INTERFACE:${includes}>"
+        $<INSTALL_INTERFACE:${ZELVANO_WIDGETS_INCLUDEDIR}>)
+    target_compile_features(${shared} INTERFACE cxx_std_20)
+    install(TARGETS ${shared} EXPORT ZelvanoWidgetsTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
+endfunction()
+
+# zelvano_install_widget_headers(FILE...): headers of the installed libraries.
+function(zelvano_install_widget_headers)
+    install(FILES ${ARGN} DESTINATION ${ZELVANO_WIDGETS_INCLUDEDIR}
+        COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
+endfunction()
+
+# The vocabulary from common/ that the controls' headers use.
+zelvano_install_widget_headers(
+    ${PROJECT_SOURCE_DIR}/common/ColourValue.h
+    ${PROJECT_SOURCE_DIR}/common/RuntimeErrors.h
+    ${PROJECT_SOURCE_DIR}/common/SystemColours.h)
+
+install(EXPORT ZelvanoWidgetsTargets
+    NAMESPACE ZelvanoWidgets::
+    DESTINATION ${ZELVANO_WIDGETS_CMAKEDIR}
+    COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/ZelvanoWidgetsConfig.cmake.in
+    ${CMAKE_BINARY_DIR}/ZelvanoWidgetsConfig.cmake
+    INSTALL_DESTINATION ${ZELVANO_WIDGETS_CMAKEDIR})
+# The interface changes with the major version only.
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/ZelvanoWidgetsConfigVersion.cmake
+    VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/ZelvanoWidgetsConfig.cmake
+              ${CMAKE_BINARY_DIR}/ZelvanoWidgetsConfigVersion.cmake
+    DESTINATION ${ZELVANO_WIDGETS_CMAKEDIR}
+    COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
