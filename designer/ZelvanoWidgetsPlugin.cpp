@@ -1,11 +1,11 @@
 #include "ZelvanoWidgetsPlugin.h"
 
-#include "HyperLinkPlugin.h"
-#include "TaskPanePlugin.h"
+#include "WidgetPlugin.h"
 
 ZelvanoWidgetsPlugin::ZelvanoWidgetsPlugin(QObject* parent)
     : QObject(parent) {
-    widgets_ = {new TaskPanePlugin(this), new HyperLinkPlugin(this)};
+    for (const auto& entry : zelvano::designer::widgetEntries())
+        widgets_.append(new zelvano::designer::WidgetPlugin(entry, this));
 }
 
 QList<QDesignerCustomWidgetInterface*> ZelvanoWidgetsPlugin::customWidgets() const {
