@@ -10,9 +10,14 @@ namespace PaneRegistry {
 
 namespace {
 
+struct LivePane {
+    torkExplorerBarCtlPrivate* core;
+    const QWidget* widget;
+};
+
 // GUI thread only, like the panes themselves.
-std::unordered_map<PaneWindowId, torkExplorerBarCtlPrivate*>& panes() {
-    static std::unordered_map<PaneWindowId, torkExplorerBarCtlPrivate*> map;
+std::unordered_map<PaneWindowId, LivePane>& panes() {
+    static std::unordered_map<PaneWindowId, LivePane> map;
     return map;
 }
 
@@ -20,8 +25,8 @@ PaneWindowId lastWindow = 0;
 
 } // namespace
 
-PaneWindowId add(torkExplorerBarCtlPrivate* pane) {
-    panes().emplace(++lastWindow, pane);
+PaneWindowId add(torkExplorerBarCtlPrivate* pane, const QWidget* widget) {
+    panes().emplace(++lastWindow, LivePane{pane, widget});
     return lastWindow;
 }
 
@@ -31,7 +36,15 @@ void remove(PaneWindowId window) {
 
 torkExplorerBarCtlPrivate* find(PaneWindowId window) {
     const auto it = panes().find(window);
-    return it == panes().end() ? nullptr : it->second;
+    return it == panes().end() ? nullptr : it->second.core;
+}
+
+torkExplorerBarCtlPrivate* find(const QWidget* widget) {
+    // A program holds a handful of panes at most.
+    for (const auto& entry : panes())
+        if (entry.second.widget == widget)
+            return entry.second.core;
+    return nullptr;
 }
 
 torkExplorerBarCtlPrivate& resolve(PaneWindowId window) {

@@ -8,7 +8,6 @@
 #include "pcScrollBars.h"
 
 #include <QFocusEvent>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -62,12 +61,6 @@ bool isClickableLink(const pcExplorerBarItem& item) {
     return item.ItemType == ItemKindLink && item.CanClick;
 }
 
-// The pane widgets and their cores (GUI thread only, like the panes).
-QHash<const QWidget*, torkExplorerBarCtlPrivate*>& cores() {
-    static QHash<const QWidget*, torkExplorerBarCtlPrivate*> map;
-    return map;
-}
-
 } // namespace
 
 torkExplorerBarCtlPrivate::torkExplorerBarCtlPrivate(QWidget& pane, bool designer)
@@ -75,8 +68,7 @@ torkExplorerBarCtlPrivate::torkExplorerBarCtlPrivate(QWidget& pane, bool designe
     , pane_(pane)
     , designer_(designer)
     , renderer_(std::make_unique<PaneRenderer>(&pane, state)) {
-    window_ = PaneRegistry::add(this);
-    cores().insert(&pane, this);
+    window_ = PaneRegistry::add(this, &pane);
 
     vScroll_ = new QScrollBar(Qt::Vertical, &pane);
     vScroll_->hide();
@@ -114,7 +106,6 @@ torkExplorerBarCtlPrivate::~torkExplorerBarCtlPrivate() {
     // Handles fail with 364 from here on, hooks and the timer are released
     // before any record or child goes away.
     PaneRegistry::remove(window_);
-    cores().remove(&pane_);
     MSubclass::detachAll(this);
     scrollBars_.reset();
     mnemonics_.reset();
@@ -124,7 +115,7 @@ torkExplorerBarCtlPrivate::~torkExplorerBarCtlPrivate() {
 }
 
 torkExplorerBarCtlPrivate* torkExplorerBarCtlPrivate::find(const QWidget* pane) {
-    return cores().value(pane);
+    return PaneRegistry::find(pane);
 }
 
 pcExplorerBar& torkExplorerBarCtlPrivate::barOrUnloaded(std::int32_t id) const {
