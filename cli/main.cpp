@@ -4,12 +4,11 @@
 #include "CommandLine.h"
 #include "LocaleOption.h"
 #include "NameLookup.h"
+#include "ProcessIo.h"
 #include "Prompts.h"
 #include "Request.h"
 #include "UnitList.h"
 #include "Wording.h"
-
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -22,6 +21,9 @@ namespace zelvano::cli {
 namespace {
 
 constexpr std::string_view kProgram = "zelvano-convert";
+// The standard descriptors have these numbers under every C run time.
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
 
 void print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -87,7 +89,9 @@ int convertOne(const CommandLine& line, const convert::NumberSettings& settings)
 }
 
 int run(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    process::prepareStandardStreams();
+    const std::vector<std::string> arguments = process::arguments(argc, argv);
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     const CommandLine line = parseCommandLine(args);
     if (!line.error.empty())
         return usageError(line.error);
@@ -111,7 +115,7 @@ int run(int argc, char** argv) {
         status = convertOne(line, *settings);
         break;
     case Mode::Batch:
-        if (!runBatch(STDIN_FILENO, STDOUT_FILENO, *settings))
+        if (!runBatch(kStandardInput, kStandardOutput, *settings))
             status = inputOutputError();
         break;
     }

@@ -1,14 +1,25 @@
-# The Debian package: `cpack -G DEB` in the build folder writes
-# zelvano_<version>_<arch>.deb with everything `cmake --install` lays out,
-# under /usr, binaries stripped.
-set(CPACK_GENERATOR DEB)
+# The packages of everything `cmake --install` lays out, binaries stripped.
+# On Linux `cpack -G DEB` in the build folder writes the Debian package
+# zelvano_<version>_<arch>.deb, under /usr. A Windows build's `cpack -G ZIP`
+# writes the portable zelvano-<version>-windows-x64.zip, whose one folder
+# runs from wherever it is unpacked.
 set(CPACK_PACKAGE_NAME zelvano)
 set(CPACK_PACKAGE_VERSION ${ZELVANO_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR ${ZELVANO_DEVELOPERS})
 set(CPACK_PACKAGE_CONTACT "${ZELVANO_DEVELOPERS} <${ZELVANO_MAIL_ADDRESS}>")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${ZELVANO_HOME_PAGE})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME zelvano-${ZELVANO_PACKAGE_VERSION}-windows-x64)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+    include(CPack)
+    return()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

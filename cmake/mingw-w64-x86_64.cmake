@@ -11,6 +11,9 @@ set(_triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${_triple}-windres)
+# Named here since CMake cannot derive them from the "-posix" compiler names.
+set(CMAKE_STRIP ${_triple}-strip)
+set(CMAKE_OBJDUMP ${_triple}-objdump)
 
 # The SDK's prefix reaches try_compile projects through the environment too.
 if(NOT ZELVANO_WINDOWS_SDK AND DEFINED ENV{ZELVANO_WINDOWS_SDK})

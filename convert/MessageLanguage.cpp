@@ -20,7 +20,7 @@ bool russianMessages() {
         if (value && *value)
             return isRussianLocaleName(value);
     }
-    return false;
+    return systemPrefersRussian();
 }
 
 } // namespace zelvano::convert
