@@ -62,6 +62,7 @@ TEST_F(ConvertClickTest, KnownResults) {
         {Category::Length, "1E15", 1, 17, "1E+18"},
         {Category::Length, "-0", 1, 17, "0"},
         {Category::Weight, "2", 2, 8, "4.409245244"},
+        {Category::Length, "3.196298393785197E+307", 1, 9, "1.79769313486232E+308"},
     };
     for (const Case& c : cases) {
         convert(c.category, QString::fromLatin1(c.quantity), c.from, c.to);
