@@ -14,9 +14,6 @@ namespace {
 
 using detail::CategoryModule;
 
-// Below this magnitude a result's text always reads back.
-constexpr double kLargestPlainText = 1.79769313486231E308;
-
 const CategoryModule* moduleOf(Category category) {
     static const std::array<const CategoryModule*, kCategoryCount> modules{
         &detail::modConvertLength(),      &detail::modConvertWeight(),
@@ -111,14 +108,10 @@ Conversion ConvertQuantity(Category category, int from, int to, std::string_view
         if (!std::isfinite(r))
             return failure(RuntimeError::Overflow);
 
+        // Every finite result is written, also one whose 15 digits round
+        // past the largest double: that text is the result, even though typed
+        // back in as a quantity it is beyond the range.
         result.text = formatted(r, settings);
-        // Within half a last digit of the largest double the 15-digit text
-        // rounds past it and would not read back: an overflow as well, so
-        // that every result can be converted further.
-        double back = 0;
-        if (std::abs(r) > kLargestPlainText &&
-            detail::parseQuantity(result.text, settings, back) != 0)
-            return failure(RuntimeError::Overflow);
         return result;
     } catch (const std::bad_alloc&) {
         return failure(RuntimeError::OutOfMemory);

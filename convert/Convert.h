@@ -78,7 +78,8 @@ struct Conversion {
 
 // Converts `quantity` from unit `from` to unit `to` (UnitIndex values of the
 // category). Equal units copy the text as it stands; an index outside the
-// category gives error 9. Never throws.
+// category gives error 9; error 6 comes from the quantity or from arithmetic
+// that overflows, never from a finite result. Never throws.
 Conversion ConvertQuantity(Category category, int from, int to, std::string_view quantity,
                            const NumberSettings& settings);
 

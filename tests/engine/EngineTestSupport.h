@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,23 @@ inline std::string withComma(std::string_view text) {
             c = ',';
     }
     return s;
+}
+
+// A result text typed back in as the quantity: its own text again when it
+// reads back, else "error N".
+inline std::string readBack(std::string_view text, const NumberSettings& settings) {
+    try {
+        return FormatQuantity(ParseQuantity(text, settings), settings);
+    } catch (const NumberedError& e) {
+        return "error " + std::to_string(e.number());
+    }
+}
+
+// The 15 digits of the largest doubles, which round past them (under "." settings).
+inline bool aboveLargestDouble(std::string_view text) {
+    const double max = std::numeric_limits<double>::max();
+    return text == FormatQuantity(max, pointSettings()) ||
+           text == FormatQuantity(-max, pointSettings());
 }
 
 } // namespace zelvano::convert::test

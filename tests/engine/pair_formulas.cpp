@@ -1,24 +1,35 @@
 // Every pair follows its category's formula, operation for operation. The
 // temperature formulas are written out pair by pair as the scale table gives
 // them; the factor categories are checked against the two shapes, with
-// quantities chosen so that the shapes differ in the shown digits.
+// quantities chosen so that the shapes differ in the shown digits, and up to
+// the top of the double range.
 
 #include "EngineTestSupport.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace zelvano::convert::test {
 namespace {
 
+using Formula = std::function<double(double)>;
+
 std::string expectedText(double r) {
     return FormatQuantity(r, pointSettings());
 }
 
+// Converts x, given as the shortest text that reads back as exactly x.
 std::string converted(Category category, int from, int to, double x) {
-    const Conversion result =
-        ConvertQuantity(category, from, to, FormatQuantity(x, pointSettings()), pointSettings());
+    char text[32];
+    const std::string quantity(text, std::to_chars(text, text + sizeof text, x).ptr);
+    const Conversion result = ConvertQuantity(category, from, to, quantity, pointSettings());
     return result.ok() ? result.text : "error " + std::to_string(result.error);
 }
 
@@ -72,10 +83,9 @@ TEST(PairFormulas, FactorCategoriesFollowTheirShapeForEveryPair) {
     }
 }
 
-TEST(PairFormulas, TemperatureFollowsTheTwentyFormulas) {
-    using Formula = std::function<double(double)>;
-    // (from, to) in UnitIndex: 1 Цельсий, 2 Фаренгейт, 3 Реомюр, 4 Ранкин, 5 Кельвин.
-    const std::map<std::pair<int, int>, Formula> formulas = {
+// (from, to) in UnitIndex: 1 Цельсий, 2 Фаренгейт, 3 Реомюр, 4 Ранкин, 5 Кельвин.
+const std::map<std::pair<int, int>, Formula>& temperatureFormulas() {
+    static const std::map<std::pair<int, int>, Formula> formulas = {
         {{1, 2}, [](double x) { return x * 1.8 + 32; }},
         {{1, 3}, [](double x) { return x * 0.8; }},
         {{1, 4}, [](double x) { return x * 1.8 + 491.688; }},
@@ -97,14 +107,71 @@ TEST(PairFormulas, TemperatureFollowsTheTwentyFormulas) {
         {{5, 3}, [](double x) { return (x - 273.16) * 0.8; }},
         {{5, 4}, [](double x) { return (x - 273.16) * 1.8 + 491.688; }},
     };
-    ASSERT_EQ(formulas.size(), 20u);
-    for (const auto& [pair, formula] : formulas) {
+    return formulas;
+}
+
+TEST(PairFormulas, TemperatureFollowsTheTwentyFormulas) {
+    ASSERT_EQ(temperatureFormulas().size(), 20u);
+    for (const auto& [pair, formula] : temperatureFormulas()) {
         for (const double x : sampleQuantities()) {
             EXPECT_EQ(converted(Category::Temperature, pair.first, pair.second, x),
                       expectedText(formula(x)))
                 << pair.first << " -> " << pair.second << " x=" << x;
         }
     }
+}
+
+// The largest quantity whose result stays finite under a formula that rises
+// with x, by halving the range of positive doubles; none when even the
+// largest double has a finite result.
+std::optional<double> lastFiniteQuantity(const Formula& rising) {
+    auto low = std::bit_cast<std::uint64_t>(1.0);
+    auto high = std::bit_cast<std::uint64_t>(std::numeric_limits<double>::max());
+    if (std::isfinite(rising(std::bit_cast<double>(high))))
+        return std::nullopt;
+    while (high - low > 1) {
+        const std::uint64_t middle = low + (high - low) / 2;
+        (std::isfinite(rising(std::bit_cast<double>(middle))) ? low : high) = middle;
+    }
+    return std::bit_cast<double>(low);
+}
+
+// On both signs, the last quantity with a finite result gives the formula's
+// text, however close to the largest double, and the next one overflows.
+TEST(PairFormulas, EveryPairWritesItsLastFiniteResultAndOverflowsPastIt) {
+    int pastLargest = 0;
+    const auto check = [&](Category category, int from, int to, const Formula& formula) {
+        for (const double sign : {1.0, -1.0}) {
+            const auto last =
+                lastFiniteQuantity([&](double x) { return sign * formula(sign * x); });
+            if (!last)
+                continue;
+            const std::string text = expectedText(formula(sign * *last));
+            EXPECT_EQ(converted(category, from, to, sign * *last), text)
+                << categoryTable(category).stem << ' ' << from << " -> " << to;
+            const double next = std::nextafter(*last, std::numeric_limits<double>::infinity());
+            EXPECT_EQ(converted(category, from, to, sign * next), "error 6")
+                << categoryTable(category).stem << ' ' << from << " -> " << to;
+            pastLargest += aboveLargestDouble(text);
+        }
+    };
+    for (const CategoryTable& table : categoryTables()) {
+        for (const Unit& a : table.units) {
+            for (const Unit& b : table.units) {
+                if (a.index == b.index)
+                    continue;
+                if (table.shape == PairShape::Scale)
+                    check(table.category, a.index, b.index,
+                          temperatureFormulas().at({a.index, b.index}));
+                else
+                    check(table.category, a.index, b.index, [&](double x) {
+                        return table.shape == PairShape::Reciprocal ? reciprocalShape(a, b, x)
+                                                                    : quotientShape(a, b, x);
+                    });
+            }
+        }
+    }
+    EXPECT_GT(pastLargest, 0);
 }
 
 } // namespace
