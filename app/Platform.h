@@ -13,6 +13,11 @@ bool initCommonControls();
 // states it ("Microsoft Windows", "Linux", ...).
 QString buildPlatformName();
 
+// Lets an answer to --help or --version reach the console the program was
+// started from: a Windows program with a window has none of its own (Qt then
+// shows the answer in a message box). Nothing to do elsewhere.
+void attachParentConsole();
+
 // Keeps the system's fault dialog away while the process tears down.
 void suppressFaultDialogs();
 

@@ -20,6 +20,8 @@ QString buildPlatformName() {
 #endif
 }
 
+void attachParentConsole() {}
+
 void suppressFaultDialogs() {}
 
 } // namespace zelvano::app::platform

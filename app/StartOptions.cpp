@@ -1,11 +1,14 @@
 #include "StartOptions.h"
 
 #include "MessageLanguage.h"
+#include "Platform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace zelvano::app {
@@ -49,15 +52,22 @@ void answerInformationRequest(int argc, char** argv) {
         return;
 
     identifyApplication();
+    platform::attachParentConsole();
     const QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     describeOptions(parser);
     // Qt's own options such as -platform are unknown to this parser; they do
     // not matter for an answer that opens no window.
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    parser.showHelp(0);
+    // Written here rather than by the parser, which on Windows shows a message
+    // box whenever it sees no console, even with the output redirected.
+    const QString answer = parser.isSet(QStringLiteral("version"))
+                               ? QCoreApplication::applicationName() + u' ' +
+                                     QCoreApplication::applicationVersion() + u'\n'
+                               : parser.helpText();
+    const QByteArray bytes = answer.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::exit(std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE);
 }
 
 void processCommandLine(const QCoreApplication& app) {

@@ -59,7 +59,12 @@ function(zelvano_widget_library static name base)
     target_compile_features(${shared} INTERFACE cxx_std_20)
     install(TARGETS ${shared} EXPORT ZelvanoWidgetsTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
+            COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL
+        # On Windows: the DLL and its import library.
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+            COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+            COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
 endfunction()
 
 # zelvano_install_widget_headers(FILE...): headers of the installed libraries.

@@ -38,6 +38,8 @@ endfunction()
 # through qt.conf) and the compiler's run-time DLLs, so the install runs from
 # any folder.
 function(zelvano_install_windows_runtime)
+    set(dlls Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll
+             styles/qwindowsvistastyle.dll)
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
             DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
@@ -59,5 +61,14 @@ function(zelvano_install_windows_runtime)
             message(FATAL_ERROR "The compiler's ${dll} was not found")
         endif()
         install(FILES ${path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+        list(APPEND dlls ${dll})
     endforeach()
+    # `--strip` and the packages strip these copies as they do the programs.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(dll ${dlls})
+                execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${dll}\")
+            endforeach()
+        endif()")
 endfunction()

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace zelvano::app {
+
+// The family of the Tahoma face that the layout was made for, made available
+// to Qt where the system does not offer it; empty where there is none, and
+// the window falls back to a face of close widths. One file per platform.
+QString tahomaFamily();
+
+} // namespace zelvano::app
