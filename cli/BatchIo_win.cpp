@@ -22,6 +22,8 @@ HANDLE handleOf(int fd) {
 int errnoFor(DWORD error) {
     switch (error) {
     case ERROR_BROKEN_PIPE:
+    case ERROR_BAD_PIPE:
+    case ERROR_PIPE_NOT_CONNECTED:
     case ERROR_NO_DATA: // the reader closed its end of the pipe
         return EPIPE;
     case ERROR_DISK_FULL:

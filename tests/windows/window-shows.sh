@@ -8,6 +8,12 @@ exe=$1
 out=$2
 wine=${ZELVANO_WINE:-/usr/lib/wine/wine64}
 export WINEDEBUG=${WINEDEBUG:--all}
+# A Wine session started without a display (an earlier console program in
+# the same prefix) lingers for a while and would take this program in too,
+# without a window driver: it is ended first.
+wineserver=$(dirname "$wine")/wineserver
+"$wineserver" -k 2>/dev/null
+"$wineserver" -w 2>/dev/null
 
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1280x900x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
