@@ -9,4 +9,8 @@ namespace zelvano::app {
 // the window falls back to a face of close widths. One file per platform.
 QString tahomaFamily();
 
+// The Qt style the window's controls are drawn in: the system's own where Qt
+// has one (Windows), Fusion elsewhere.
+QString nativeStyleName();
+
 } // namespace zelvano::app

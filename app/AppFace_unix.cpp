@@ -34,4 +34,8 @@ QString tahomaFamily() {
     return QFontDatabase::hasFamily(tahoma) ? tahoma : QString();
 }
 
+QString nativeStyleName() {
+    return QStringLiteral("Fusion");
+}
+
 } // namespace zelvano::app

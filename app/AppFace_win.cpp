@@ -6,4 +6,8 @@ QString tahomaFamily() {
     return QStringLiteral("Tahoma"); // the system's own face
 }
 
+QString nativeStyleName() {
+    return QStringLiteral("windowsvista");
+}
+
 } // namespace zelvano::app

@@ -1,5 +1,7 @@
 #include "AppStyle.h"
 
+#include "AppFace.h"
+
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -96,7 +98,8 @@ private:
 } // namespace
 
 QStyle* createLayoutStyle() {
-    return new LayoutStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QStyle* base = QStyleFactory::create(nativeStyleName());
+    return new LayoutStyle(base ? base : QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 } // namespace zelvano::app

@@ -4,6 +4,7 @@
 #include "PaneDrawing.h"
 #include "PaneMetrics.h"
 #include "PanePainter.h"
+#include "PaneThemeSource.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -46,7 +47,7 @@ struct PaneRenderer::Impl {
     PaneState& s;
     PaneResources res;
     PanePainter paint;
-    QString themeLocation = QString::fromLatin1(ThemeLibrary::kDefaultLocation);
+    ThemeSource themeSource = systemTheme;
     bool loaded = false;
     bool loadedUseExplorerStyle = true;
     int loadedStyle = PaneStyleTaskPane;
@@ -141,17 +142,16 @@ void PaneRenderer::reloadResources() {
     auto& s = d->s;
     auto& res = d->res;
     res = PaneResources{};
-    const bool themeActive = visualStyleActive(d->pane);
-    if (s.UseExplorerStyle && themeActive) {
-        if (auto themed = loadThemeImages(d->themeLocation)) {
+    if (s.UseExplorerStyle) {
+        ThemeOffer offer = d->themeSource(d->pane);
+        if (offer.active && offer.images) {
             res.look = PaneLook::Themed;
-            res.glyphs = std::move(*themed);
-            res.background =
-                loadPaneImage(d->themeLocation, QString::fromLatin1(ThemeLibrary::kBackgroundName));
+            res.glyphs = std::move(*offer.images);
+            res.background = std::move(offer.background);
             res.backgroundStops = gradientStops(res.background.normal);
             s.defaultPanelColour =
                 toOle(QColor(res.glyphs[ThemeLibrary::kPanelSample].normal.pixel(0, 0)));
-        } else {
+        } else if (offer.active) {
             s.UseExplorerStyle = false; // incomplete image set: emulate instead
         }
     }
@@ -163,7 +163,7 @@ void PaneRenderer::reloadResources() {
     d->loaded = true;
     d->loadedUseExplorerStyle = s.UseExplorerStyle;
     d->loadedStyle = s.Style;
-    d->loadedThemeActive = themeActive;
+    d->loadedThemeActive = visualStyleActive(d->pane);
     d->loadedPalette = d->pane->palette().cacheKey();
 }
 
@@ -350,7 +350,11 @@ PaneLook PaneRenderer::look() const {
 }
 
 void PaneRenderer::setThemeLocation(const QString& folder) {
-    d->themeLocation = folder;
+    setThemeSource([folder](const QWidget* pane) { return folderTheme(pane, folder); });
+}
+
+void PaneRenderer::setThemeSource(ThemeSource source) {
+    d->themeSource = std::move(source);
     d->loaded = false;
 }
 

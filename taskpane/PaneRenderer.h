@@ -7,6 +7,7 @@
 
 #include "PaneRecords.h"
 #include "PaneTheme.h"
+#include "PaneThemeSource.h"
 
 #include <QColor>
 #include <QFont>
@@ -72,10 +73,11 @@ public:
 
     // The drawing mode chosen by the last reloadResources().
     PaneLook look() const;
-    // Folder of the themed image set (PNGs named by image number); the
-    // default is the set built into the program. Takes effect at the next
-    // reloadResources().
+    // Where the themed image set comes from; the default is the system's
+    // (systemTheme). A folder holds PNGs named by image number. Takes effect
+    // at the next reloadResources().
     void setThemeLocation(const QString& folder);
+    void setThemeSource(ThemeSource source);
     // The back buffer (device pixels, device pixel ratio set), for tests
     // and screenshots.
     const QImage& backBuffer() const;

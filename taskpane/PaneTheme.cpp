@@ -37,8 +37,6 @@ QImage readImage(const QString& path) {
                                                      : QImage::Format_RGB32);
 }
 
-// A title strip without its own alpha shows its top-left colour as
-// transparent (the rounded corners of an opaque picture).
 QImage keyOutCorner(const QImage& img) {
     if (img.isNull() || img.hasAlphaChannel())
         return img;
@@ -107,11 +105,15 @@ std::optional<GlyphSet> loadThemeImages(const QString& location) {
         if (set[i].isNull())
             return std::nullopt;
     }
+    keyOutStripCorners(set);
+    return set;
+}
+
+void keyOutStripCorners(GlyphSet& set) {
     for (const int strip : {ThemeLibrary::kSpecialStrip, ThemeLibrary::kStandardStrip}) {
         set[strip].normal = keyOutCorner(set[strip].normal);
         set[strip].hidpi = keyOutCorner(set[strip].hidpi);
     }
-    return set;
 }
 
 GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special) {

@@ -71,6 +71,9 @@ using GlyphSet = std::array<PaneImage, 11>;
 PaneImage loadPaneImage(const QString& location, const QString& name);
 // All eleven themed images, or nothing when any is missing.
 std::optional<GlyphSet> loadThemeImages(const QString& location);
+// Title strips without their own alpha show their top-left colour as
+// transparent (the rounded corners of an opaque picture).
+void keyOutStripCorners(GlyphSet& set);
 // Glyph-set entries 0..7 built from the pane's own images 101..104.
 GlyphSet buildEmulatedGlyphs(const QColor& standard, const QColor& special);
 

@@ -30,6 +30,9 @@ struct Harness {
         f.setPixelSize(fontPixels);
         widget.setFont(f);
         widget.resize(size);
+        // The pictures built into the pane, whatever the system offers, so
+        // that the painting is checked against known pictures everywhere.
+        renderer.setThemeLocation(QString::fromLatin1(ThemeLibrary::kDefaultLocation));
     }
 
     void useStyle(const QString& name) {
