@@ -8,6 +8,7 @@
 # fault.
 #   tests/windows/install-uninstall.sh INSTALLER.exe [PORTABLE.zip]
 set -euo pipefail
+(($# == 1 || $# == 2)) || { echo "usage: $0 INSTALLER.exe [PORTABLE.zip]" >&2; exit 2; }
 installer=$(realpath "$1")
 zip=${2:+$(realpath "$2")}
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -69,7 +70,8 @@ out=$(cd "$folder" && "$wine" zelvano-convert.exe weight kg lb 2 2>&1) ||
 
 # The shortcut and the entry among installed programs.
 [[ -f $shortcut ]] || fail "no Start-menu shortcut ${shortcut#"$drive_c"/}"
-grep -aq 'zelvano\.exe' "$shortcut" || fail "the shortcut does not lead to zelvano.exe"
+target="$(win_env LOCALAPPDATA)\Programs\Zelvano\zelvano.exe"
+grep -aqF "$target" "$shortcut" || fail "the shortcut does not lead to $target"
 [[ $(value DisplayName) == Zelvano ]] || fail "DisplayName is '$(value DisplayName)'"
 [[ $(value DisplayVersion) == "$version" ]] ||
     fail "DisplayVersion is '$(value DisplayVersion)', not the project's $version"
@@ -83,7 +85,7 @@ done
 "$wine" reg query "${key/HKCU/HKLM}" >/dev/null 2>&1 && fail "an uninstall entry is in HKLM"
 
 # The uninstall, as Windows starts it. The uninstaller runs a copy of itself
-# from the temporary folder and returns at once; the copy ends with Wine.
+# from the temporary folder and returns at once, before the copy is done.
 uninstaller=$(value UninstallString)
 uninstaller=${uninstaller//\"/}
 "$wine" "$uninstaller" /S || fail "the uninstaller failed (exit status $?)"
