@@ -7,8 +7,9 @@
 wine=${ZELVANO_WINE:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 export WINEDEBUG=${WINEDEBUG:--all}
-# No prompts for Wine's .NET and browser add-ons, which nothing here uses.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=}
+# No prompts for Wine's .NET and browser add-ons, which nothing here uses, and
+# no copies of shortcuts in this machine's own menus.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe=d}
 
 wine_prefix() {
     export WINEPREFIX=$1

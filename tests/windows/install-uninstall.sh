@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Installs the Windows installer silently into a fresh Wine prefix as its
+# user, checks the install (its files, against the portable zip's when one is
+# given; the command-line tool run from it; the Start-menu shortcut; the
+# uninstall entry), uninstalls it the way Windows does, from the entry's
+# UninstallString, and checks that the prefix's files and the user's registry
+# are as they were before. Prints the installer's size; exits 1 on the first
+# fault.
+#   tests/windows/install-uninstall.sh INSTALLER.exe [PORTABLE.zip]
+set -euo pipefail
+(($# == 1 || $# == 2)) || { echo "usage: $0 INSTALLER.exe [PORTABLE.zip]" >&2; exit 2; }
+installer=$(realpath "$1")
+zip=${2:+$(realpath "$2")}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+version=$(sed -n 's/^project(Zelvano VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvano'
+
+# Wine's menu builder would copy the shortcut into this machine's own menus.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+source "$root/tests/windows/wine-prefix.sh"
+work=$(mktemp -d)
+trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+wine_prefix "$work/prefix"
+drive_c=$WINEPREFIX/drive_c
+
+fail() { echo "install-uninstall: $*" >&2; exit 1; }
+# C:\a\b as the prefix's Unix path.
+unix_path() { local p=${1#[Cc]:\\}; echo "$drive_c/${p//\\//}"; }
+win_env() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
+profile=$(unix_path "$(win_env USERPROFILE)")
+folder=$(unix_path "$(win_env LOCALAPPDATA)")/Programs/Zelvano
+shortcut="$(unix_path "$(win_env APPDATA)")/Microsoft/Windows/Start Menu/Programs/Zelvano.lnk"
+
+# The prefix's files and the user's registry, without what Wine itself
+# rewrites on every start: the temporary folders (the registry's files lie
+# outside drive_c).
+snapshot() {
+    (cd "$drive_c" && find . -ipath '*/temp' -prune -o -print | sort) >"$work/$1.files"
+    "$wine" reg export HKCU "Z:${work//\//\\}\\$1.reg" /y >/dev/null
+    iconv -f UTF-16 -t UTF-8 "$work/$1.reg" | tr -d '\r' >"$work/$1.hkcu"
+}
+# Waits until every program of the prefix has ended.
+settle() { timeout 300 "$wineserver" -w || fail "$1 did not end"; }
+value() { "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+          sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+
+snapshot before
+"$wine" "$installer" /S || fail "the installer failed (exit status $?)"
+settle "the installer"
+snapshot installed
+
+# The install: the programs, their licence and Qt, and not a file elsewhere.
+for f in zelvano.exe zelvano-convert.exe License.rtf Uninstall.exe Qt6Core.dll Qt6Gui.dll \
+         Qt6Widgets.dll platforms/qwindows.dll; do
+    [[ -f $folder/$f ]] || fail "$f is not in ${folder#"$drive_c"/}"
+done
+if [[ -n $zip ]]; then
+    unzip -Z1 "$zip" | sed -n 's|^[^/]*/\(.*[^/]\)$|\1|p' | sort >"$work/zip.list"
+    (cd "$folder" && find . -type f ! -name Uninstall.exe | sed 's|^\./||' | sort) >"$work/installed.list"
+    diff "$work/zip.list" "$work/installed.list" >"$work/diff" ||
+        fail "the install differs from the zip (<: zip only, >: install only):
+$(cat "$work/diff")"
+fi
+outside=$(comm -13 "$work/before.files" "$work/installed.files" | grep -v "^\./${profile#"$drive_c"/}/" || true)
+[[ -z $outside ]] || fail "the installer wrote outside the user's profile:
+$outside"
+out=$(cd "$folder" && "$wine" zelvano-convert.exe weight kg lb 2 2>&1) ||
+    fail "the installed zelvano-convert.exe failed: $out"
+[[ $out == 4.409245244 ]] || fail "the installed zelvano-convert.exe weight kg lb 2 gave '$out'"
+
+# The shortcut and the entry among installed programs.
+[[ -f $shortcut ]] || fail "no Start-menu shortcut ${shortcut#"$drive_c"/}"
+target="$(win_env LOCALAPPDATA)\Programs\Zelvano\zelvano.exe"
+grep -aqF "$target" "$shortcut" || fail "the shortcut does not lead to $target"
+[[ $(value DisplayName) == Zelvano ]] || fail "DisplayName is '$(value DisplayName)'"
+[[ $(value DisplayVersion) == "$version" ]] ||
+    fail "DisplayVersion is '$(value DisplayVersion)', not the project's $version"
+[[ -n $(value Publisher) ]] || fail "no Publisher in $key"
+for v in DisplayIcon UninstallString InstallLocation; do
+    [[ $(value $v) == *'\AppData\Local\Programs\Zelvano'* ]] || fail "$v is '$(value $v)'"
+done
+for v in NoModify NoRepair; do
+    [[ $(value $v) == 0x1 ]] || fail "$v is '$(value $v)', not 1"
+done
+"$wine" reg query "${key/HKCU/HKLM}" >/dev/null 2>&1 && fail "an uninstall entry is in HKLM"
+
+# The uninstall, as Windows starts it. The uninstaller runs a copy of itself
+# from the temporary folder and returns at once, before the copy is done.
+uninstaller=$(value UninstallString)
+uninstaller=${uninstaller//\"/}
+"$wine" "$uninstaller" /S || fail "the uninstaller failed (exit status $?)"
+settle "the uninstaller"
+[[ ! -e $folder ]] || fail "the install folder is still there: $(cd "$folder" && find . | head)"
+[[ ! -e $shortcut ]] || fail "the shortcut is still there"
+"$wine" reg query "$key" >/dev/null 2>&1 && fail "$key is still there"
+snapshot after
+diff "$work/before.files" "$work/after.files" >"$work/diff" ||
+    fail "the prefix's files differ after the uninstall:
+$(cat "$work/diff")"
+diff "$work/before.hkcu" "$work/after.hkcu" >"$work/diff" ||
+    fail "HKCU differs after the uninstall:
+$(cat "$work/diff")"
+
+echo "install-uninstall: $(basename "$installer"), $(stat -c %s "$installer") bytes:" \
+     "installed for the user alone and uninstalled without a trace"
