@@ -23,7 +23,8 @@ Xvfb -displayfd "$fd" -screen 0 1280x900x24 -dpi 96 -nolisten tcp >/dev/null 2>&
 xvfb=$!
 read -r -t 30 number <&"$fd" || { echo "window-use: no Xvfb"; exit 1; }
 export DISPLAY=:$number
-trap 'kill "$xvfb" 2>/dev/null' EXIT
+# Wine's programs end before their display does, so that none reports it lost.
+trap 'timeout 30 "$wineserver" -w 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
 
 # Stand-ins for the rich-text viewer, the browser and the mail program: each
 # appends what it was asked to open to one file.
