@@ -25,10 +25,15 @@ function(zelvano_windows_resources target description)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}-version.rc)
     configure_file(${dir}/version.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
+    # The resource compiler reads the icon and the manifest itself: without
+    # these an edited one would not reach the executable.
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ZELVANO_ICON_FILE})
     if(R_MANIFEST)
         set(ZELVANO_MANIFEST_FILE ${dir}/zelvano.manifest)
         configure_file(${dir}/manifest.rc.in ${target}-manifest.rc @ONLY)
         target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}-manifest.rc)
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}-manifest.rc PROPERTIES
+            OBJECT_DEPENDS ${ZELVANO_MANIFEST_FILE})
     endif()
 endfunction()
 
