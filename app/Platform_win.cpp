@@ -1,11 +1,12 @@
 #include "Platform.h"
 
+#include "ConsoleOutput.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace zelvano::app::platform {
 
@@ -21,16 +22,6 @@ QString buildPlatformName() {
     return QStringLiteral("Microsoft Windows");
 }
 
-namespace {
-
-UINT consoleCodePageBefore = 0;
-
-void restoreConsoleCodePage() {
-    SetConsoleOutputCP(consoleCodePageBefore);
-}
-
-} // namespace
-
 void attachParentConsole() {
     // Output redirected by the caller already has somewhere to go.
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -38,11 +29,7 @@ void attachParentConsole() {
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }
-    // The answer is UTF-8; the console gets its own code page back at the end.
-    consoleCodePageBefore = GetConsoleOutputCP(); // 0 without a console
-    if (consoleCodePageBefore != 0 && consoleCodePageBefore != CP_UTF8 &&
-        SetConsoleOutputCP(CP_UTF8))
-        std::atexit(restoreConsoleCodePage);
+    useUtf8ConsoleUntilExit();
 }
 
 void suppressFaultDialogs() {

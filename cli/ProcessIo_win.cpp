@@ -1,5 +1,7 @@
 #include "ProcessIo.h"
 
+#include "ConsoleOutput.h"
+
 #include <windows.h>
 
 #include <fcntl.h>
@@ -7,7 +9,6 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace zelvano::cli::process {
 
@@ -20,13 +21,6 @@ std::string utf8(const wchar_t* text) {
     std::string out(static_cast<std::size_t>(size - 1), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
     return out;
-}
-
-UINT consoleCodePageBefore = 0;
-
-// The console outlives the tool: the shell gets its own code page back.
-void restoreConsoleCodePage() {
-    SetConsoleOutputCP(consoleCodePageBefore);
 }
 
 } // namespace
@@ -46,10 +40,7 @@ std::vector<std::string> arguments(int, char**) {
 void prepareStandardStreams() {
     for (std::FILE* stream : {stdin, stdout, stderr})
         _setmode(_fileno(stream), _O_BINARY);
-    consoleCodePageBefore = GetConsoleOutputCP(); // 0 without a console
-    if (consoleCodePageBefore != 0 && consoleCodePageBefore != CP_UTF8 &&
-        SetConsoleOutputCP(CP_UTF8))
-        std::atexit(restoreConsoleCodePage);
+    useUtf8ConsoleUntilExit();
 }
 
 } // namespace zelvano::cli::process

@@ -1,0 +1,7 @@
+#include "ConsoleOutput.h"
+
+namespace zelvano {
+
+void useUtf8ConsoleUntilExit() {}
+
+} // namespace zelvano
