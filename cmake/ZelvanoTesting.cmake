@@ -18,16 +18,21 @@ function(zelvano_add_gtest name)
     if(T_SHOWS_WINDOWS)
         list(APPEND labels window)
         if(WIN32)
-            # Under Wine the offscreen plugin never reports a window exposed;
-            # the windows plugin draws on the display scripts/windows-check
-            # starts. One suite at a time there: they share the pointer and
-            # the active window.
+            # On Windows the windows shown are the system's own, drawn on the
+            # display scripts/windows-check starts for Wine. One suite at a
+            # time: they share the pointer and the active window.
             set(platform windows)
             set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
         endif()
     endif()
+    # Wine hands no QT_ variables to the programs it runs (they would be the
+    # Linux desktop's); WINEQT_ ones reach them without the WINE.
+    set(qpa QT_QPA_PLATFORM)
+    if(CMAKE_CROSSCOMPILING AND ZELVANO_WINE)
+        set(qpa WINEQT_QPA_PLATFORM)
+    endif()
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=${platform};LC_ALL=C.UTF-8"
+        ENVIRONMENT "${qpa}=${platform};LC_ALL=C.UTF-8"
         LABELS "${labels}"
         TIMEOUT 600)
 endfunction()
