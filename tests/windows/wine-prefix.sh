@@ -3,7 +3,12 @@
 # like a Windows installation that has Tahoma in its Fonts folder. Wine's own
 # Tahoma (fonts-wine) is not offered to programs unless it lies there, and
 # without it every face falls back to DejaVu, whose wider captions are cut.
-#   source wine-prefix.sh; wine_prefix DIR   (exports WINEPREFIX=DIR)
+#   source wine-prefix.sh; wine_prefix DIR [--no-window-manager]
+#   (exports WINEPREFIX=DIR)
+# --no-window-manager is for a virtual display where none runs: Wine hands
+# its windows to the window manager and, hiding one, waits 2 s for the
+# manager to let it go; without one, every window that closes costs those
+# 2 s. Wine then keeps its windows to itself.
 wine=${ZELVANO_WINE:-/usr/lib/wine/wine64}
 wineserver=$(dirname "$wine")/wineserver
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -14,6 +19,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe
 wine_prefix() {
     export WINEPREFIX=$1
     "$wine" wineboot --init >/dev/null 2>&1
+    if [[ ${2:-} == --no-window-manager ]]; then
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
     "$wineserver" -w 2>/dev/null
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
         "$WINEPREFIX/drive_c/windows/Fonts/"
