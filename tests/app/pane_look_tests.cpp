@@ -65,6 +65,7 @@ TEST_P(RenderedAlone, EqualsTheRunningPane) {
         help.Items().Add({}, {}, QStringLiteral("Пункт %1").arg(i + 1));
 
     paintfix::Harness h(pane.size());
+    h.renderer.setThemeSource(systemTheme); // what the running pane draws with
     h.widget.setFont(windowFont());
     paintfix::fillMainWindow(h.state);
     for (int i = 0; i < GetParam().extraItems; ++i)
