@@ -1,6 +1,7 @@
 #include "MSubclass.h"
 
 #include "PaneErrors.h"
+#include "SystemMessages.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -212,6 +213,7 @@ void attach(ISubclass* client, QObject* window, std::int32_t message) {
     auto [it, inserted] = hooks().try_emplace(window);
     WindowHook& hook = it->second;
     if (inserted) {
+        forwardSystemMessages();
         hook.filter = std::make_unique<HookFilter>();
         window->installEventFilter(hook.filter.get());
         QObject::connect(window, &QObject::destroyed, hook.filter.get(),
