@@ -4,8 +4,9 @@
 # "Килограмм" in "Фунт" gives 4.409245244 with the decimal separator of the
 # regional settings (the locale's, and one chosen in the control panel); the
 # three help items hand the licence, the home page and the mail address to
-# the shell, seen through stand-in handlers registered in the prefix; Alt+F4
-# ends the process. Pictures of the window go to OUT-DIR.
+# the shell, and so do the about panel's two links, seen through stand-in
+# handlers registered in the prefix; Alt+F4 ends the process. Pictures of the
+# window go to OUT-DIR.
 #   window-use.sh ZELVANO-EXE OUT-DIR   (in the prefix $WINEPREFIX)
 set -uo pipefail
 exe=$1
@@ -76,12 +77,17 @@ result() {
     timeout 10 xclip -o -selection clipboard 2>/dev/null
 }
 close() {
+    # After a stand-in handler's console has come and gone, Wine takes Alt+F4
+    # only once the window has had a click again.
+    xdotool windowfocus --sync "$window"
+    click 110 390
     keys alt+F4
     for _ in $(seq 60); do
         kill -0 "$program" 2>/dev/null || return 0
         sleep 1
     done
-    fail "the process did not end after its window was closed"
+    import -window root "$out/not-closed.png"
+    fail "the process did not end after its window was closed (the screen: $out/not-closed.png)"
     kill "$program"
 }
 
@@ -95,25 +101,36 @@ got=$(result)
 import -window "$window" "$out/window-weight.png"
 
 # From the last help item up: the mail, the home page, the licence, one at a
-# time (a handler's console window may take the focus).
+# time (a handler's console window may take the focus); then the about panel
+# and its two links, the mail address and the home page.
 rm -f "$stand_in/opened.txt"
+wait_opened() {
+    for _ in $(seq 20); do
+        [[ $(wc -l <"$stand_in/opened.txt" 2>/dev/null) -ge $1 ]] && return
+        sleep 0.5
+    done
+}
 ups=()
 for n in 1 2 3; do
     ups+=(Up)
     xdotool windowfocus --sync "$window"
     pane_keys End "${ups[@]}" Return
-    for _ in $(seq 20); do
-        [[ $(wc -l <"$stand_in/opened.txt" 2>/dev/null) -ge $n ]] && break
-        sleep 0.5
-    done
+    wait_opened $n
 done
-folder=$("$wine" winepath -w "$(dirname "$exe")" 2>/dev/null | tr -d '\r')
-expected=$(printf '%s\n' "mailto:$mail" "$home_page" "$folder\\License.rtf")
-opened=$(tr -d '\r' <"$stand_in/opened.txt" 2>/dev/null | sed 's/ *$//')
-[[ $opened == "$expected" ]] ||
-    fail "the help items opened:"$'\n'"$opened"$'\n'"instead of:"$'\n'"$expected"
 got=$(result)
 [[ $got == 4.409245244 ]] || fail "after the help items the result box reads '$got'"
+pane_keys End Return
+import -window "$window" "$out/window-about.png"
+click 420 70
+wait_opened 4
+xdotool windowfocus --sync "$window"
+click 420 86
+wait_opened 5
+folder=$("$wine" winepath -w "$(dirname "$exe")" 2>/dev/null | tr -d '\r')
+expected=$(printf '%s\n' "mailto:$mail" "$home_page" "$folder\\License.rtf" "mailto:$mail" "$home_page")
+opened=$(tr -d '\r' <"$stand_in/opened.txt" 2>/dev/null | sed 's/ *$//')
+[[ $opened == "$expected" ]] ||
+    fail "the help items and the about panel's links opened:"$'\n'"$opened"$'\n'"instead of:"$'\n'"$expected"
 close
 
 start LC_ALL=ru_RU.UTF-8
@@ -146,4 +163,4 @@ if ((failures)); then
     echo "window-use: $failures failure(s); pictures in $out"
     exit 1
 fi
-echo "window-use: 681x401; 4.409245244, 4,409245244 and 4,409245244; licence, home page and mail handed to the shell; pictures in $out"
+echo "window-use: 681x401; 4.409245244, 4,409245244 and 4,409245244; licence, home page and mail handed to the shell by the help items, mail and home page by the links; pictures in $out"
