@@ -15,8 +15,6 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 version=$(sed -n 's/^project(Zelvano VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvano'
 
-# Wine's menu builder would copy the shortcut into this machine's own menus.
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 source "$root/tests/windows/wine-prefix.sh"
 work=$(mktemp -d)
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
