@@ -22,12 +22,9 @@ wine_prefix "$work/prefix"
 drive_c=$WINEPREFIX/drive_c
 
 fail() { echo "install-uninstall: $*" >&2; exit 1; }
-# C:\a\b as the prefix's Unix path.
-unix_path() { local p=${1#[Cc]:\\}; echo "$drive_c/${p//\\//}"; }
-win_env() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
-profile=$(unix_path "$(win_env USERPROFILE)")
-folder=$(unix_path "$(win_env LOCALAPPDATA)")/Programs/Zelvano
-shortcut="$(unix_path "$(win_env APPDATA)")/Microsoft/Windows/Start Menu/Programs/Zelvano.lnk"
+profile=$(wine_unix_path "$(wine_env USERPROFILE)")
+folder=$(wine_unix_path "$(wine_env LOCALAPPDATA)")/Programs/Zelvano
+shortcut="$(wine_unix_path "$(wine_env APPDATA)")/Microsoft/Windows/Start Menu/Programs/Zelvano.lnk"
 
 # The prefix's files and the user's registry, without what Wine itself
 # rewrites on every start: the temporary folders (the registry's files lie
@@ -68,7 +65,7 @@ out=$(cd "$folder" && "$wine" zelvano-convert.exe weight kg lb 2 2>&1) ||
 
 # The shortcut and the entry among installed programs.
 [[ -f $shortcut ]] || fail "no Start-menu shortcut ${shortcut#"$drive_c"/}"
-target="$(win_env LOCALAPPDATA)\Programs\Zelvano\zelvano.exe"
+target="$(wine_env LOCALAPPDATA)\Programs\Zelvano\zelvano.exe"
 grep -aqF "$target" "$shortcut" || fail "the shortcut does not lead to $target"
 [[ $(value DisplayName) == Zelvano ]] || fail "DisplayName is '$(value DisplayName)'"
 [[ $(value DisplayVersion) == "$version" ]] ||

@@ -5,6 +5,8 @@
 # without it every face falls back to DejaVu, whose wider captions are cut.
 #   source wine-prefix.sh; wine_prefix DIR [--no-window-manager]
 #   (exports WINEPREFIX=DIR)
+#   wine_env NAME: the prefix's value of %NAME%
+#   wine_unix_path 'C:\a\b': that path in the prefix, as a Unix path
 # --no-window-manager is for a virtual display where none runs: Wine hands
 # its windows to the window manager and, hiding one, waits 2 s for the
 # manager to let it go; without one, every window that closes costs those
@@ -26,3 +28,6 @@ wine_prefix() {
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
         "$WINEPREFIX/drive_c/windows/Fonts/"
 }
+
+wine_env() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
+wine_unix_path() { local p=${1#[Cc]:\\}; echo "$WINEPREFIX/drive_c/${p//\\//}"; }
