@@ -96,12 +96,6 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
     QWidget* from = buildUnitList(UnitList::From, stem, units, layout);
     QWidget* to = buildUnitList(UnitList::To, stem, units, layout);
 
-    // Whatever changes an input, typing, pasting, a click or code, takes away
-    // the result computed for the old inputs.
-    connect(quantity_, &QLineEdit::textChanged, result_, &QLineEdit::clear);
-    for (QButtonGroup* group : groups_)
-        connect(group, &QButtonGroup::idToggled, result_, &QLineEdit::clear);
-
     quantity_->installEventFilter(this);
     button_->installEventFilter(this);
 

@@ -25,9 +25,9 @@ enum class UnitList { From, To };
 // from the engine's units table and the panel's layout; every control carries
 // its name as objectName.
 //
-// A result stands only beside the inputs it was computed for: any change of
-// the quantity or of a selected unit clears it. Enter or Return in the
-// quantity box, on a unit button or on the convert button clicks the button.
+// A result stays until the next click of the button, whatever is typed or
+// selected meanwhile. Enter or Return in the quantity box, on a unit button or
+// on the convert button clicks the button.
 class CategoryPanel : public QWidget {
     Q_OBJECT
 
