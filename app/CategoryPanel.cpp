@@ -1,6 +1,8 @@
 #include "CategoryPanel.h"
 
+#include "PanelAccessible.h"
 #include "PanelLayout.h"
+#include "ResultAnnouncer.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -73,6 +75,7 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
                              QWidget* parent)
     : QWidget(parent)
     , category_(table.category) {
+    installPanelAccessibility();
     const std::vector<const convert::Unit*> units =
         unitsByRow(table, layout); // checked before building
     const QString stem = fromUtf8(table.stem);
@@ -87,6 +90,7 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
     result_ = place(new ResultBox(quantityFrame), QStringLiteral("txt%1To").arg(stem),
                     PanelTemplate::ResultBox);
     result_->setAccessibleName(QStringLiteral("Результат"));
+    announcer_ = new ResultAnnouncer(this);
 
     // Created after the frame so that it lies above it, between the two boxes.
     button_ = place(new QPushButton(QStringLiteral("Конвертировать"), this),
@@ -145,6 +149,11 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
         button->installEventFilter(this);
     }
     return container;
+}
+
+void CategoryPanel::showResult(const QString& text) {
+    result_->setText(text);
+    announcer_->announce(text);
 }
 
 QRadioButton* CategoryPanel::unitButton(UnitList list, int unitIndex) const {

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace zelvano::app {
 
+class ResultAnnouncer;
 struct CategoryLayout;
 
 // The two lists of unit buttons of a category panel.
@@ -39,6 +40,9 @@ public:
     convert::Category category() const { return category_; }
     QuantityBox* quantityBox() const { return quantity_; }
     ResultBox* resultBox() const { return result_; }
+    // Writes a new result into the result box and has a screen reader say it,
+    // also when it equals the one shown.
+    void showResult(const QString& text);
     QPushButton* convertButton() const { return button_; }
     QButtonGroup* unitGroup(UnitList list) const { return groups_[index(list)]; }
     QRadioButton* unitButton(UnitList list, int unitIndex) const;
@@ -59,6 +63,7 @@ private:
     convert::Category category_;
     QuantityBox* quantity_ = nullptr;
     ResultBox* result_ = nullptr;
+    ResultAnnouncer* announcer_ = nullptr;
     QPushButton* button_ = nullptr;
     std::array<QButtonGroup*, 2> groups_{};
 };
