@@ -55,7 +55,8 @@ function(zelvano_widget_library static name base)
     target_link_libraries(${shared} PUBLIC Qt6::Widgets ${W_LINK})
     target_include_directories(${shared} INTERFACE
         "$<BUILD_INTERFACE:${includes}>"
-        $<INSTALL_INTERFACE:${ZELVANO_WIDGETS_INCLUDEDIR}>)
+        $<INSTALL_INTERFACE:${ZELVANO_WIDGETS_INCLUDEDIR}>
+        $<INSTALL_INTERFACE:${ZELVANO_WIDGETS_INCLUDEDIR}/model>)
     target_compile_features(${shared} INTERFACE cxx_std_20)
     install(TARGETS ${shared} EXPORT ZelvanoWidgetsTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -67,9 +68,17 @@ function(zelvano_widget_library static name base)
             COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
 endfunction()
 
-# zelvano_install_widget_headers(FILE...): headers of the installed libraries.
+# zelvano_install_widget_headers([ROOM room] FILE...): headers of the installed
+# libraries. A ROOM keeps the sub-folder the headers include each other by
+# ("model/PaneTypes.h"); it is on the include path too, so that programs go on
+# including them by their bare names.
 function(zelvano_install_widget_headers)
-    install(FILES ${ARGN} DESTINATION ${ZELVANO_WIDGETS_INCLUDEDIR}
+    cmake_parse_arguments(H "" "ROOM" "" ${ARGN})
+    set(destination ${ZELVANO_WIDGETS_INCLUDEDIR})
+    if(H_ROOM)
+        string(APPEND destination /${H_ROOM})
+    endif()
+    install(FILES ${H_UNPARSED_ARGUMENTS} DESTINATION ${destination}
         COMPONENT ${ZELVANO_WIDGETS_COMPONENT} EXCLUDE_FROM_ALL)
 endfunction()
 

@@ -4,8 +4,8 @@
 // item ID, nothing else. Every call finds the item again and raises error 364
 // when the pane or the item is gone. A default-constructed handle is "none".
 
-#include "PaneTypes.h"
 #include "TaskPaneExport.h"
+#include "model/PaneTypes.h"
 
 #include <QFont>
 #include <QString>

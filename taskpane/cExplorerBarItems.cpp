@@ -1,6 +1,6 @@
 #include "cExplorerBarItems.h"
 
-#include "PaneRegistry.h"
+#include "model/PaneRegistry.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 using namespace zelvano::pane;

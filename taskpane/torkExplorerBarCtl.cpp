@@ -1,8 +1,8 @@
 #include "torkExplorerBarCtl.h"
 
-#include "PaneAccessible.h"
-#include "PaneInput.h"
-#include "PaneKeyboard.h"
+#include "input/PaneAccessible.h"
+#include "input/PaneInput.h"
+#include "input/PaneKeyboard.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QKeyEvent>

@@ -7,10 +7,10 @@
 // lays them out, paints and animates, and turns the core's notifications
 // into its own signals.
 
-#include "PanePropertyBag.h"
-#include "PaneTypes.h"
 #include "TaskPaneExport.h"
 #include "cExplorerBars.h"
+#include "model/PanePropertyBag.h"
+#include "model/PaneTypes.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "torkExplorerBarCtlPrivate.h"
 
-#include "MSubclass.h"
-#include "PaneAnimation.h"
-#include "PaneRegistry.h"
-#include "PaneRenderer.h"
-#include "pcMnemonics.h"
-#include "pcScrollBars.h"
+#include "input/PaneAnimation.h"
+#include "input/pcMnemonics.h"
+#include "input/pcScrollBars.h"
+#include "model/PaneRegistry.h"
+#include "paint/PaneRenderer.h"
+#include "system/MSubclass.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>

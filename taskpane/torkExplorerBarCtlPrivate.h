@@ -11,11 +11,11 @@
 // events here and turns the core's notifications into its public signals.
 // Every effect is gated on Redraw.
 
-#include "CTimer.h"
-#include "ISubclass.h"
-#include "PaneElement.h"
-#include "PaneModel.h"
-#include "PaneRecords.h"
+#include "model/PaneElement.h"
+#include "model/PaneModel.h"
+#include "model/PaneRecords.h"
+#include "system/CTimer.h"
+#include "system/ISubclass.h"
 
 #include <QObject>
 #include <QPointer>

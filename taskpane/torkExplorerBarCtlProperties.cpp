@@ -2,7 +2,7 @@
 
 #include "torkExplorerBarCtl.h"
 
-#include "PaneRenderer.h"
+#include "paint/PaneRenderer.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <limits>

@@ -3,7 +3,7 @@
 // "step" counter divides the time by the steps painted. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2 measures a HiDPI pane.
 
-#include "PaneAnimation.h"
+#include "input/PaneAnimation.h"
 #include "paint_fixtures.h"
 #include "torkExplorerBarCtl.h"
 

@@ -4,7 +4,7 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
 // measures a HiDPI back buffer.
 
-#include "PaneRenderer.h"
+#include "paint/PaneRenderer.h"
 #include "paint_fixtures.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 // every position within what it lays out.
 
 #include "HyperLink.h"
-#include "PaneAnimation.h"
-#include "PaneMetrics.h"
-#include "PanePropertyBag.h"
+#include "input/PaneAnimation.h"
+#include "model/PanePropertyBag.h"
+#include "paint/PaneMetrics.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 

@@ -1,7 +1,7 @@
 // Accessibility, in process: the pane's children with their names, roles
 // and states, the press action, and the events an assistive client hears.
 
-#include "PaneAccessible.h"
+#include "input/PaneAccessible.h"
 #include "input_support.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // Expand and collapse: the heights, opacity and offsets each painted step
 // shows, the acceleration of long bars, bars that host a control, pacing.
 
-#include "PaneMetrics.h"
 #include "input_support.h"
+#include "paint/PaneMetrics.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Alt+letter: the mnemonic of a text, the first bar and else the first item
 // with it clicked, and the list following titles and texts as they change.
 
+#include "input/pcMnemonics.h"
 #include "input_support.h"
-#include "pcMnemonics.h"
 
 #include <QSignalSpy>
 

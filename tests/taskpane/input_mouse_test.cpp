@@ -2,9 +2,9 @@
 // report at once, BarClick comes after the animation, hot-tracking with the
 // hand cursor, tooltips, Highlight and the hover timer.
 
-#include "MTimer.h"
-#include "PaneInput.h"
+#include "input/PaneInput.h"
 #include "input_support.h"
+#include "system/MTimer.h"
 
 #include <QSignalSpy>
 #include <QToolTip>

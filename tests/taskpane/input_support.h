@@ -4,8 +4,8 @@
 // geometry of its titles and items read back from the records, and mouse
 // moves sent as the window system sends them. Animation pacing is off.
 
-#include "PaneAnimation.h"
-#include "PaneElement.h"
+#include "input/PaneAnimation.h"
+#include "model/PaneElement.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 

@@ -3,7 +3,7 @@
 
 #include "model_support.h"
 
-#include "PaneIdCounter.h"
+#include "model/PaneIdCounter.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 

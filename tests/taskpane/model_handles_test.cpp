@@ -2,8 +2,8 @@
 // properties with their design-time storage. Run under AddressSanitizer too:
 // a stale handle must fail with 364 without touching freed memory.
 
-#include "PaneColours.h"
 #include "model_support.h"
+#include "paint/PaneColours.h"
 
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"

@@ -4,9 +4,9 @@
 
 #include "model_support.h"
 
-#include "MSubclass.h"
-#include "MTimer.h"
-#include "PaneErrors.h"
+#include "model/PaneErrors.h"
+#include "system/MSubclass.h"
+#include "system/MTimer.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
 

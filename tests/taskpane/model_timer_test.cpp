@@ -2,8 +2,8 @@
 
 #include "model_support.h"
 
-#include "CTimer.h"
-#include "MTimer.h"
+#include "system/CTimer.h"
+#include "system/MTimer.h"
 
 #include <QTest>
 

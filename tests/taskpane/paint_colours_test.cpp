@@ -1,7 +1,7 @@
 // Colour values: blending, resolving OLE colours against the palette, and the
 // HLS recolouring of glyphs and watermarks.
 
-#include "PaneColours.h"
+#include "paint/PaneColours.h"
 
 #include <QPalette>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // in its own font, whatever the application font is, and measures again
 // when its font changes at run time.
 
-#include "PaneAnimation.h"
+#include "input/PaneAnimation.h"
 #include "paint_fixtures.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"

@@ -1,7 +1,7 @@
 // Measuring and layout: title and panel heights, Tops, the empty-title gap,
 // and the switch to the with-scroll measurements when the content overflows.
 
-#include "PaneMetrics.h"
+#include "paint/PaneMetrics.h"
 #include "paint_harness.h"
 
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 // The three looks: which one is chosen, the fallback from themed to emulated,
 // default panel colours and the colours of titles and items in each look.
 
-#include "PaneColours.h"
-#include "PaneTheme.h"
+#include "paint/PaneColours.h"
+#include "paint/PaneTheme.h"
 #include "paint_harness.h"
 
 #include <QDir>

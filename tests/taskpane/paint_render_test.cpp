@@ -3,7 +3,7 @@
 // emulated corners, the panel border, animation blending) land where they
 // should.
 
-#include "PaneColours.h"
+#include "paint/PaneColours.h"
 #include "paint_harness.h"
 
 #include <QApplication>

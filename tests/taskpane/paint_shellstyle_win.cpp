@@ -3,8 +3,8 @@
 // complete, lacking one, or absent; and the system's own offer, which under a
 // desktop without visual styles gives the classic look.
 
-#include "PaneColours.h"
-#include "PaneThemeSource.h"
+#include "paint/PaneColours.h"
+#include "paint/PaneThemeSource.h"
 #include "paint_harness.h"
 
 #include <QBuffer>

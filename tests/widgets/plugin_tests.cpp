@@ -3,8 +3,8 @@
 // design-time form (no message hooks, no Alt+letter shortcuts, no timers).
 
 #include "HyperLink.h"
-#include "MSubclass.h"
-#include "MTimer.h"
+#include "system/MSubclass.h"
+#include "system/MTimer.h"
 #include "torkExplorerBarCtl.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // and the render-pane tool: the main window's two bars, a showcase of every
 // kind of bar and item, and a bar with many items.
 
-#include "PaneRecords.h"
+#include "model/PaneRecords.h"
 
 #include <QColor>
 #include <QFontDatabase>

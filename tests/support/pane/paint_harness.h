@@ -4,7 +4,7 @@
 // directly, without the control. The widget holds a real scroll bar that the
 // renderer places as the control's own.
 
-#include "PaneRenderer.h"
+#include "paint/PaneRenderer.h"
 #include "paint_fixtures.h"
 
 #include <QScrollBar>

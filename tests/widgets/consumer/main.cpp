@@ -7,6 +7,9 @@
 #include <HyperLink.h>
 #include <RuntimeErrors.h>
 #include <torkExplorerBarCtl.h>
+// Included by their bare names, as programs have done since the first release.
+#include <PaneTypes.h>
+#include <cExplorerBarItem.h>
 
 #include <QApplication>
 #ifdef CHECK_DESIGNER_PLUGIN
