@@ -1,8 +1,8 @@
 #include "CategoryPanel.h"
 
+#include "Announcer.h"
 #include "PanelAccessible.h"
 #include "PanelLayout.h"
-#include "ResultAnnouncer.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -90,7 +90,7 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
     result_ = place(new ResultBox(quantityFrame), QStringLiteral("txt%1To").arg(stem),
                     PanelTemplate::ResultBox);
     result_->setAccessibleName(QStringLiteral("Результат"));
-    announcer_ = new ResultAnnouncer(this);
+    announcer_ = new Announcer(this);
 
     // Created after the frame so that it lies above it, between the two boxes.
     button_ = place(new QPushButton(QStringLiteral("Конвертировать"), this),

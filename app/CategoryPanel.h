@@ -15,7 +15,7 @@ class QRadioButton;
 
 namespace zelvano::app {
 
-class ResultAnnouncer;
+class Announcer;
 struct CategoryLayout;
 
 // The two lists of unit buttons of a category panel.
@@ -63,7 +63,7 @@ private:
     convert::Category category_;
     QuantityBox* quantity_ = nullptr;
     ResultBox* result_ = nullptr;
-    ResultAnnouncer* announcer_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QPushButton* button_ = nullptr;
     std::array<QButtonGroup*, 2> groups_{};
 };

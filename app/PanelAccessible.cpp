@@ -1,8 +1,8 @@
 #include "PanelAccessible.h"
 
+#include "Announcer.h"
 #include "CategoryPanel.h"
 #include "QuantityBox.h"
-#include "ResultAnnouncer.h"
 #include "ResultBox.h"
 #include "TextBoxAccessible.h"
 
@@ -49,10 +49,12 @@ ResultBox* resultBoxIn(const QObject* frame) {
     return frame->findChild<ResultBox*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-// The quantity frame without the result box, which is read beside it.
-class QuantityFrameAccessible final : public RegroupedAccessible {
+// A frame of the panel, without the result box that the quantity frame
+// holds on screen: that box is read beside it. The frame's interface is made
+// while the frame is still being built, so it cannot wait for its children.
+class FrameAccessible final : public RegroupedAccessible {
 public:
-    explicit QuantityFrameAccessible(QGroupBox* frame)
+    explicit FrameAccessible(QGroupBox* frame)
         : RegroupedAccessible(frame, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override {
@@ -108,12 +110,12 @@ public:
 
 class AnnouncerAccessible final : public QAccessibleWidget {
 public:
-    explicit AnnouncerAccessible(ResultAnnouncer* announcer)
+    explicit AnnouncerAccessible(Announcer* announcer)
         : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
-            return static_cast<ResultAnnouncer*>(widget())->lastResult();
+            return static_cast<Announcer*>(widget())->text();
         return QAccessibleWidget::text(t);
     }
 
@@ -137,14 +139,15 @@ QAccessibleInterface* panelFactory(const QString& key, QObject* object) {
         return new TextBoxAccessible(box, TextBoxAccessible::Place::InFrame);
     if (auto* box = qobject_cast<ResultBox*>(widget); box && key == box->metaObject()->className())
         return new TextBoxAccessible(box, TextBoxAccessible::Place::BesideFrame);
-    if (auto* announcer = qobject_cast<ResultAnnouncer*>(widget))
+    if (auto* announcer = qobject_cast<Announcer*>(widget))
         return new AnnouncerAccessible(announcer);
     if (auto* panel = qobject_cast<CategoryPanel*>(widget);
         panel && key == panel->metaObject()->className())
         return new CategoryPanelAccessible(panel);
     auto* frame = qobject_cast<QGroupBox*>(widget);
-    if (frame != nullptr && key == QLatin1String("QGroupBox") && resultBoxIn(frame) != nullptr)
-        return new QuantityFrameAccessible(frame);
+    if (frame != nullptr && key == QLatin1String("QGroupBox") &&
+        qobject_cast<CategoryPanel*>(frame->parentWidget()) != nullptr)
+        return new FrameAccessible(frame);
     if (key == QLatin1String("QWidget") && widget->metaObject() == &QWidget::staticMetaObject &&
         qobject_cast<QGroupBox*>(widget->parentWidget()) != nullptr &&
         qobject_cast<CategoryPanel*>(widget->parentWidget()->parentWidget()) != nullptr)

@@ -1,17 +1,17 @@
-#include "ResultAnnouncer.h"
+#include "Announcer.h"
 
 #include <QAccessible>
 
 namespace zelvano::app {
 
-ResultAnnouncer::ResultAnnouncer(QWidget* parent)
+Announcer::Announcer(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     hide();
 }
 
-void ResultAnnouncer::announce(const QString& text) {
+void Announcer::announce(const QString& text) {
     text_ = text;
     if (!QAccessible::isActive())
         return;
