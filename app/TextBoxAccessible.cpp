@@ -160,12 +160,14 @@ void* TextBoxAccessible::interface_cast(QAccessible::InterfaceType t) {
     return QAccessibleWidget::interface_cast(t);
 }
 
+// Without a selection the start is -1, which the bridges answer with the
+// cursor position.
 void TextBoxAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = 0;
-    if (selectionIndex != 0 || !box()->hasSelectedText())
+    if (selectionIndex != 0)
         return;
     *startOffset = box()->selectionStart();
-    *endOffset = box()->selectionEnd();
+    *endOffset = *startOffset + static_cast<int>(box()->selectedText().size());
 }
 
 int TextBoxAccessible::selectionCount() const {
