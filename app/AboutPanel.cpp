@@ -50,6 +50,9 @@ QLabel* label(const QString& text, QWidget* parent, const QString& name, const T
     auto* created = place(new QLabel(text, parent), name, rect);
     created->setTextFormat(Qt::PlainText);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Tab stops at every text, so that a screen reader, which reads what has
+    // the focus, reads the panel whole; a label draws no focus mark.
+    created->setFocusPolicy(Qt::TabFocus);
     return created;
 }
 

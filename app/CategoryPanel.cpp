@@ -1,5 +1,7 @@
 #include "CategoryPanel.h"
 
+#include "Announcer.h"
+#include "PanelAccessible.h"
 #include "PanelLayout.h"
 
 #include <QButtonGroup>
@@ -73,6 +75,7 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
                              QWidget* parent)
     : QWidget(parent)
     , category_(table.category) {
+    installPanelAccessibility();
     const std::vector<const convert::Unit*> units =
         unitsByRow(table, layout); // checked before building
     const QString stem = fromUtf8(table.stem);
@@ -87,6 +90,7 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
     result_ = place(new ResultBox(quantityFrame), QStringLiteral("txt%1To").arg(stem),
                     PanelTemplate::ResultBox);
     result_->setAccessibleName(QStringLiteral("Результат"));
+    announcer_ = new Announcer(this);
 
     // Created after the frame so that it lies above it, between the two boxes.
     button_ = place(new QPushButton(QStringLiteral("Конвертировать"), this),
@@ -95,12 +99,6 @@ CategoryPanel::CategoryPanel(const convert::CategoryTable& table, const Category
 
     QWidget* from = buildUnitList(UnitList::From, stem, units, layout);
     QWidget* to = buildUnitList(UnitList::To, stem, units, layout);
-
-    // Whatever changes an input, typing, pasting, a click or code, takes away
-    // the result computed for the old inputs.
-    connect(quantity_, &QLineEdit::textChanged, result_, &QLineEdit::clear);
-    for (QButtonGroup* group : groups_)
-        connect(group, &QButtonGroup::idToggled, result_, &QLineEdit::clear);
 
     quantity_->installEventFilter(this);
     button_->installEventFilter(this);
@@ -151,6 +149,11 @@ QWidget* CategoryPanel::buildUnitList(UnitList list, const QString& stem,
         button->installEventFilter(this);
     }
     return container;
+}
+
+void CategoryPanel::showResult(const QString& text) {
+    result_->setText(text);
+    announcer_->announce(text);
 }
 
 QRadioButton* CategoryPanel::unitButton(UnitList list, int unitIndex) const {

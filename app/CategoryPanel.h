@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace zelvano::app {
 
+class Announcer;
 struct CategoryLayout;
 
 // The two lists of unit buttons of a category panel.
@@ -25,9 +26,9 @@ enum class UnitList { From, To };
 // from the engine's units table and the panel's layout; every control carries
 // its name as objectName.
 //
-// A result stands only beside the inputs it was computed for: any change of
-// the quantity or of a selected unit clears it. Enter or Return in the
-// quantity box, on a unit button or on the convert button clicks the button.
+// A result stays until the next click of the button, whatever is typed or
+// selected meanwhile. Enter or Return in the quantity box, on a unit button or
+// on the convert button clicks the button.
 class CategoryPanel : public QWidget {
     Q_OBJECT
 
@@ -39,6 +40,9 @@ public:
     convert::Category category() const { return category_; }
     QuantityBox* quantityBox() const { return quantity_; }
     ResultBox* resultBox() const { return result_; }
+    // Writes a new result into the result box and has a screen reader say it,
+    // also when it equals the one shown.
+    void showResult(const QString& text);
     QPushButton* convertButton() const { return button_; }
     QButtonGroup* unitGroup(UnitList list) const { return groups_[index(list)]; }
     QRadioButton* unitButton(UnitList list, int unitIndex) const;
@@ -59,6 +63,7 @@ private:
     convert::Category category_;
     QuantityBox* quantity_ = nullptr;
     ResultBox* result_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QPushButton* button_ = nullptr;
     std::array<QButtonGroup*, 2> groups_{};
 };

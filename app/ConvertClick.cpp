@@ -25,7 +25,7 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services,
     // Equal units copy the text as it stands; doing it here keeps every
     // character, including those that have no UTF-8 form.
     if (from == to) {
-        panel.resultBox()->setText(quantity);
+        panel.showResult(quantity);
         return;
     }
 
@@ -36,7 +36,7 @@ void convertClick(CategoryPanel& panel, ToolkitServices& services,
                             MessageStyle::Critical, programTitle());
         return;
     }
-    panel.resultBox()->setText(QString::fromStdString(result.text));
+    panel.showResult(QString::fromStdString(result.text));
 }
 
 } // namespace zelvano::app

@@ -1,6 +1,7 @@
 #include "ResultBox.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -50,6 +51,21 @@ void ResultBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         offerWholeText();
+}
+
+// Reached by Tab, a line edit selects its text, and the caret report that
+// comes with it makes a screen reader take the box as focused already: for
+// an empty box it then says nothing at all. An empty text has nothing to
+// select, so the box takes the focus as it would from a click.
+void ResultBox::focusInEvent(QFocusEvent* event) {
+    const bool byKeyboard =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (text().isEmpty() && byKeyboard) {
+        QFocusEvent quiet(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&quiet);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 void ResultBox::resizeEvent(QResizeEvent* event) {

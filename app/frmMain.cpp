@@ -2,6 +2,7 @@
 
 #include "AboutPanel.h"
 #include "AboutTexts.h"
+#include "Announcer.h"
 #include "AppFont.h"
 #include "AppIcon.h"
 #include "CategoryPanel.h"
@@ -75,6 +76,7 @@ frmMain::frmMain(ToolkitServices& services, const QLocale& numberLocale, QWidget
     about_ = new AboutPanel(deployment(), services_, this);
     about_->hide();
     panels_[static_cast<std::size_t>(PanelId::About)] = about_;
+    announcer_ = new Announcer(this);
 
     Form_Load();
     placeOnScreen();
@@ -124,9 +126,14 @@ void frmMain::torkExplorerBarCtl_ItemClick(const cExplorerBarItem& itm) {
     const NavigationItem* item = findNavigationItem(key);
     if (item == nullptr)
         return;
-    if (const PanelId* panel = std::get_if<PanelId>(&item->action))
+    if (const PanelId* panel = std::get_if<PanelId>(&item->action)) {
         showNavigationTarget(*item, *panel);
-    else
+        // The focus stays in the pane, so a screen reader is told what is
+        // shown now: the category as the retitled bar names it, the about
+        // panel by its item.
+        announcer_->announce(*panel == PanelId::About ? item->text.toString()
+                                                      : item->categoryBarTitle.toString());
+    } else
         runHelpAction(std::get<HelpAction>(item->action), services_, this);
 }
 

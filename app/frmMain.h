@@ -14,6 +14,7 @@ class torkExplorerBarCtl;
 namespace zelvano::app {
 
 class AboutPanel;
+class Announcer;
 class CategoryPanel;
 class ToolkitServices;
 struct NavigationItem;
@@ -60,6 +61,7 @@ private:
     convert::NumberSettings numbers_;
     torkExplorerBarCtl* taskPane_ = nullptr;
     AboutPanel* about_ = nullptr;
+    Announcer* announcer_ = nullptr;
     std::array<QWidget*, kPanelCount> panels_{};
     std::array<CategoryPanel*, 8> categoryPanels_{};
 };

@@ -88,6 +88,16 @@ void torkExplorerBarCtl::resizeEvent(QResizeEvent* event) {
 void torkExplorerBarCtl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     d->focusChanged(true);
+    // The toolkit reports the pane itself as focused once this event is
+    // handled; the element with the focus mark is reported after it, so that
+    // a screen reader names what the keyboard works on.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                PaneAccessible::focusMoved(*this, d->focusMark());
+        },
+        Qt::QueuedConnection);
 }
 
 void torkExplorerBarCtl::focusOutEvent(QFocusEvent* event) {

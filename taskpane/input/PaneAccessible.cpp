@@ -2,6 +2,7 @@
 
 #include "input/pcMnemonics.h"
 #include "paint/PaneRenderer.h"
+#include "system/AccessibleStates.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QPointer>
@@ -317,8 +318,11 @@ void PaneAccessible::stateChanged(QWidget& pane, std::int32_t barId) {
         return;
     QAccessible::State changed;
     changed.expanded = changed.collapsed = true;
-    QAccessibleStateChangeEvent event(iface->elementInterface(PaneElement::title(barId)), changed);
+    QAccessibleInterface* title = iface->elementInterface(PaneElement::title(barId));
+    QAccessibleStateChangeEvent event(title, changed);
     notify(event);
+    if (!eventSink)
+        reportExpandedState(title, title->state().expanded);
 }
 
 void PaneAccessible::elementsChanged(QWidget& pane) {

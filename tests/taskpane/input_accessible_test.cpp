@@ -5,6 +5,7 @@
 #include "input_support.h"
 
 #include <QAccessible>
+#include <QPushButton>
 #include <QSignalSpy>
 
 using namespace zelvano::pane;
@@ -128,6 +129,34 @@ TEST_F(Accessible, FocusFollowsTheMarkAndRemovedElementsGoAway) {
     EXPECT_EQ(QAccessible::accessibleInterface(gone), nullptr) << "released";
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back(), std::pair(QAccessible::ObjectReorder, QString()));
+}
+
+// Tabbing in from another control, the pane itself is reported first (by
+// the toolkit, here by hand as it would) and the element that takes the
+// focus mark after it, so that it is what a screen reader names last.
+TEST_F(Accessible, TabbingInReportsTheMarkedElementLast) {
+    auto* before = new QPushButton(QStringLiteral("before"), &window);
+    before->setGeometry(235, 0, 20, 20);
+    QWidget::setTabOrder(before, pane);
+    show();
+    before->setFocus();
+    heard.clear();
+    for (const auto& [key, element] : {std::pair(Qt::Key_Tab, QStringLiteral("Область")),
+                                       std::pair(Qt::Key_Backtab, QStringLiteral("О программе"))}) {
+        before->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        ASSERT_TRUE(pane->hasFocus());
+        heard.clear();
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(heard.empty());
+        EXPECT_EQ(heard.back(), std::pair(QAccessible::Focus, element));
+    }
+    // Focus that has left again by the time the report is due is not reported.
+    pane->setFocus(Qt::TabFocusReason);
+    before->setFocus();
+    heard.clear();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(heard.empty());
 }
 
 } // namespace
