@@ -2,10 +2,11 @@
 
 #include "HyperLink.h"
 
+#include "StoredValue.h"
+
 #include <QFont>
 #include <QMetaEnum>
 
-#include <limits>
 #include <optional>
 
 namespace {
@@ -28,18 +29,8 @@ std::optional<bool> readBool(const QVariantMap& settings, const QString& name) {
     return std::nullopt;
 }
 
-// Any whole number that fits 32 bits, signed or unsigned: 0x8000000D may
-// arrive as 2147483661 or as -2147483635.
 std::optional<std::int32_t> readInt32(const QVariantMap& settings, const QString& name) {
-    const QVariant value = settings.value(name);
-    if (!value.isValid() || value.typeId() == QMetaType::Bool)
-        return std::nullopt;
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
-        number > static_cast<qlonglong>(std::numeric_limits<std::uint32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
+    return zelvano::storedInt32(settings.value(name));
 }
 
 template <typename Enum>

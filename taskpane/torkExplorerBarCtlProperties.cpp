@@ -2,10 +2,9 @@
 
 #include "torkExplorerBarCtl.h"
 
+#include "StoredValue.h"
 #include "paint/PaneRenderer.h"
 #include "torkExplorerBarCtlPrivate.h"
-
-#include <limits>
 
 using namespace zelvano::pane;
 
@@ -23,14 +22,9 @@ bool readBool(const PanePropertyBag& bag, const QString& name, bool fallback) {
     return bag.ReadProperty(name, fallback).toBool();
 }
 
-// A stored value that is not a 32-bit number leaves the default in place.
+// A stored value that is no 32-bit number leaves the default in place.
 std::int32_t readInt32(const PanePropertyBag& bag, const QString& name, std::int32_t fallback) {
-    bool ok = false;
-    const qlonglong value = bag.ReadProperty(name, fallback).toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return fallback;
-    return static_cast<std::int32_t>(value);
+    return zelvano::storedInt32(bag.ReadProperty(name)).value_or(fallback);
 }
 
 PaneImageList normalised(PaneImageList list) {
