@@ -14,12 +14,9 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 namespace zelvano::pane {
-class PaneInput;
-class PaneKeyboard;
 class torkExplorerBarCtlPrivate;
 } // namespace zelvano::pane
 
@@ -82,10 +79,6 @@ public:
     void readProperties(const PanePropertyBag& bag);
     void writeProperties(PanePropertyBag& bag) const;
 
-    // Where the hover timer reads the pointer's screen position
-    // (QCursor::pos() unless set; tests drive it).
-    void setCursorSource(std::function<QPoint()> source);
-
     PaneWindowId windowId() const;
 
 signals:
@@ -122,7 +115,4 @@ protected:
 
 private:
     std::unique_ptr<zelvano::pane::torkExplorerBarCtlPrivate> d;
-    // Mouse and keyboard; none in a design environment.
-    std::unique_ptr<zelvano::pane::PaneInput> input_;
-    std::unique_ptr<zelvano::pane::PaneKeyboard> keyboard_;
 };
