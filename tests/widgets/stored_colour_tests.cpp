@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +16,11 @@ struct StoredColour {
     QVariant stored;
     std::optional<std::int32_t> loaded; // nothing: each control's default
 };
+
+// Case names read as the stored value: its type and text.
+void PrintTo(const StoredColour& c, std::ostream* os) {
+    *os << c.stored.typeName() << ' ' << c.stored.toString().toStdString();
+}
 
 class StoredColourInBothControls : public testing::TestWithParam<StoredColour> {};
 
