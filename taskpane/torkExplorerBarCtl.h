@@ -28,7 +28,10 @@ class ZELVANO_TASKPANE_EXPORT torkExplorerBarCtl : public QWidget {
     // "UseExplorerTheme" in a PanePropertyBag, but a form carries it under its
     // property name UseExplorerStyle: generated form code sets a property
     // through set<Name>, and one name for the getter, the setter and the form
-    // keeps code and forms in step.
+    // keeps code and forms in step. Saving and loading walk the stored
+    // properties; a class info entry named after a property gives the name
+    // it is stored under.
+    Q_CLASSINFO("UseExplorerStyle", "UseExplorerTheme")
     Q_PROPERTY(bool UseExplorerStyle READ UseExplorerStyle WRITE setUseExplorerStyle NOTIFY
                    UseExplorerStyleChanged)
     Q_PROPERTY(bool UseExplorerTransitionStyle READ UseExplorerTransitionStyle WRITE
