@@ -149,6 +149,10 @@ QLabel* HyperLink::label() const {
     return d->label;
 }
 
+bool HyperLink::enabledSetting() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
+
 QString HyperLink::caption() const {
     return d->label->text();
 }

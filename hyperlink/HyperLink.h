@@ -43,7 +43,7 @@ class ZELVANO_HYPERLINK_EXPORT HyperLink : public QWidget {
     Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(Appearance Appearance READ appearance WRITE setAppearance)
     Q_PROPERTY(BorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool Enabled READ enabledSetting WRITE setEnabled)
     Q_PROPERTY(bool AutoToolTip READ autoToolTip WRITE setAutoToolTip)
     Q_PROPERTY(bool MOUnderline READ moUnderline WRITE setMOUnderline)
     Q_PROPERTY(bool MOPointer READ moPointer WRITE setMOPointer)
@@ -147,6 +147,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The control's own enabled flag, whatever its container's.
+    bool enabledSetting() const;
+
     friend class zelvano::link::HyperLinkPrivate;
     std::unique_ptr<zelvano::link::HyperLinkPrivate> d;
 };
