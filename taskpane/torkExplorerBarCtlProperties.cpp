@@ -36,6 +36,19 @@ QVariant newPaneValue(const QMetaProperty& property) {
     return kSysColourWindow;
 }
 
+// A stored property changed at run time: the core hears its name (read from
+// the property whose change signal this is), then the signal goes out.
+template <typename Value, typename Arg>
+void announce(torkExplorerBarCtl& pane, torkExplorerBarCtlPrivate& core,
+              void (torkExplorerBarCtl::*changed)(Value), Arg value) {
+    const QMetaMethod notify = QMetaMethod::fromSignal(changed);
+    forEachStored([&](const QMetaProperty& property) {
+        if (property.notifySignal() == notify)
+            core.propertyChanged(property.name());
+    });
+    (pane.*changed)(value);
+}
+
 // A stored value that is no 32-bit number leaves the default in place.
 QVariant readStored(const PanePropertyBag& bag, const QMetaProperty& property) {
     const QVariant fallback = newPaneValue(property);
@@ -99,32 +112,28 @@ void torkExplorerBarCtl::setShowFocusRect(bool show) {
     if (show == d->state.ShowFocusRect)
         return;
     d->state.ShowFocusRect = show; // shows at the next repaint
-    d->propertyChanged("ShowFocusRect");
-    emit ShowFocusRectChanged(show);
+    announce(*this, *d, &torkExplorerBarCtl::ShowFocusRectChanged, show);
 }
 
 void torkExplorerBarCtl::setBackColorStart(OleColour colour) {
     if (colour == d->state.BackColorStart)
         return;
     d->state.BackColorStart = colour;
-    d->propertyChanged("BackColorStart");
-    emit BackColorStartChanged(colour);
+    announce(*this, *d, &torkExplorerBarCtl::BackColorStartChanged, colour);
 }
 
 void torkExplorerBarCtl::setBackColorEnd(OleColour colour) {
     if (colour == d->state.BackColorEnd)
         return;
     d->state.BackColorEnd = colour;
-    d->propertyChanged("BackColorEnd");
-    emit BackColorEndChanged(colour);
+    announce(*this, *d, &torkExplorerBarCtl::BackColorEndChanged, colour);
 }
 
 void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
     if (use == d->state.UseExplorerTransitionStyle)
         return;
     d->state.UseExplorerTransitionStyle = use;
-    d->propertyChanged("UseExplorerTransitionStyle");
-    emit UseExplorerTransitionStyleChanged(use);
+    announce(*this, *d, &torkExplorerBarCtl::UseExplorerTransitionStyleChanged, use);
 }
 
 void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
@@ -134,8 +143,7 @@ void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
     // May fall back to False when the themed images cannot be had. The bars
     // keep their measurements until they are next measured.
     d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
-    d->propertyChanged("UseExplorerStyle");
-    emit UseExplorerStyleChanged(d->state.UseExplorerStyle);
+    announce(*this, *d, &torkExplorerBarCtl::UseExplorerStyleChanged, d->state.UseExplorerStyle);
 }
 
 void torkExplorerBarCtl::setStyle(std::int32_t style) {
@@ -165,8 +173,7 @@ void torkExplorerBarCtl::setRedraw(bool redraw) {
     if (redraw)
         d->relayoutAndRepaint();
     if (changed) {
-        d->propertyChanged("Redraw");
-        emit RedrawChanged(redraw);
+        announce(*this, *d, &torkExplorerBarCtl::RedrawChanged, redraw);
     }
 }
 
