@@ -1,28 +1,30 @@
 # zelvano_add_gtest(NAME SOURCES ... LIBS ... [LABELS ...] [QT_MAIN] [SHOWS_WINDOWS])
-# One CTest entry per executable. QT_MAIN links the shared main that creates
-# one QApplication before the tests run; without it GoogleTest's own main is used.
-# SHOWS_WINDOWS marks the suites that show windows; they carry the label
-# "window" as well, and this is the one place that says how they draw.
+# One CTest entry per GoogleTest case, named Suite.Case, so that a failure
+# names the case and `ctest -R` picks one. QT_MAIN links the shared main that
+# creates one QApplication before the tests run; without it GoogleTest's own
+# main is used. SHOWS_WINDOWS marks the suites that show windows; they carry
+# the label "window" as well, and this is the one place that says how they draw.
+include(GoogleTest)
 function(zelvano_add_gtest name)
     cmake_parse_arguments(T "QT_MAIN;SHOWS_WINDOWS" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
+    if(WIN32)
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/ListedNames_win.cpp)
+    endif()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
     if(T_QT_MAIN)
         target_link_libraries(${name} PRIVATE zelvano_test_main)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
-    add_test(NAME ${name} COMMAND ${name})
     set(platform offscreen)
     set(labels ${T_LABELS})
     if(T_SHOWS_WINDOWS)
         list(APPEND labels window)
         if(WIN32)
             # On Windows the windows shown are the system's own, drawn on the
-            # display scripts/windows-check starts for Wine. One suite at a
-            # time: they share the pointer and the active window.
+            # display scripts/windows-check starts for Wine.
             set(platform windows)
-            set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
         endif()
     endif()
     # Wine hands no QT_ variables to the programs it runs (they would be the
@@ -31,8 +33,25 @@ function(zelvano_add_gtest name)
     if(CMAKE_CROSSCOMPILING AND ZELVANO_WINE)
         set(qpa WINEQT_QPA_PLATFORM)
     endif()
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "${qpa}=${platform};LC_ALL=C.UTF-8"
-        LABELS "${labels}"
-        TIMEOUT 600)
+    # One window case at a time on Windows: they share the pointer and the
+    # active window.
+    set(lock "")
+    if(WIN32 AND T_SHOWS_WINDOWS)
+        set(lock "RESOURCE_LOCK display")
+    endif()
+    # The cases are listed when CTest starts, not at build time: a Windows
+    # build's executables run under Wine, with the paths the test run sets.
+    # Listing needs no display (the shared main makes no application for it).
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300
+                         TEST_LIST ${name}_TESTS)
+    # The cases' properties, set by a script CTest reads after the list:
+    # lists passed through the discovery would lose their separators.
+    set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+    file(WRITE ${properties}
+        "if(${name}_TESTS)\n"
+        "    set_tests_properties(\${${name}_TESTS} PROPERTIES\n"
+        "        ENVIRONMENT \"${qpa}=${platform};LC_ALL=C.UTF-8\"\n"
+        "        LABELS \"${labels}\" TIMEOUT 600 ${lock})\n"
+        "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
 endfunction()

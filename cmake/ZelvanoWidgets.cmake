@@ -16,22 +16,29 @@ set(ZELVANO_WIDGETS_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelvanoWidgets)
 # Where Qt looks for form-designer plugins under the same prefix.
 set(ZELVANO_DESIGNER_PLUGINDIR ${CMAKE_INSTALL_LIBDIR}/qt6/plugins/designer)
 
-# zelvano_widget_library(STATIC NAME BASE [NO_EXPORT_HEADER] [EMBED static...]
-#                        [LINK shared...])
-# Makes STATIC position-independent, generates NAMEExport.h with the macro
-# ZELVANO_<BASE>_EXPORT beside it (unless NO_EXPORT_HEADER), and adds the
+# zelvano_widget_library(STATIC NAME BASE [EMBED static...] [LINK shared...])
+# Makes STATIC position-independent with hidden symbols, generates
+# NAMEExport.h with the macro ZELVANO_<BASE>_EXPORT beside it, and adds the
 # shared library ZelvanoNAME (ZelvanoWidgets::NAME) from STATIC's objects and
-# those of the EMBED libraries, linked to the LINK libraries. Code shared by both controls goes
-# into a library of its own, not into each: two copies of it in one process
-# would each run the constructors and destructors of its globals.
+# those of the EMBED libraries, linked to the LINK libraries. The library
+# exports what carries the macro and nothing else, so that its internals can
+# change without a binary change for the programs that link it. Code shared
+# by both controls goes into a library of its own, not into each: two copies
+# of it in one process would each run the constructors and destructors of
+# its globals.
 function(zelvano_widget_library static name base)
-    cmake_parse_arguments(W "NO_EXPORT_HEADER" "" "EMBED;LINK" ${ARGN})
-    set_target_properties(${static} ${W_EMBED} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-    if(NOT W_NO_EXPORT_HEADER)
-        target_compile_definitions(${static} PRIVATE ${static}_EXPORTS)
-        generate_export_header(${static} BASE_NAME ZELVANO_${base}
-                               EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${name}Export.h)
-    endif()
+    cmake_parse_arguments(W "" "" "EMBED;LINK" ${ARGN})
+    set_target_properties(${static} ${W_EMBED} PROPERTIES
+        POSITION_INDEPENDENT_CODE ON
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON)
+    # The objects, embedded ones included, are compiled once for both: as the
+    # shared library's own (exporting), and for the programs that link them
+    # statically the macro is empty (on Windows it would ask for a DLL).
+    foreach(target IN ITEMS ${static} ${W_EMBED})
+        target_compile_definitions(${target} PRIVATE ${static}_EXPORTS
+                                             INTERFACE ZELVANO_${base}_STATIC_DEFINE)
+    endforeach()
 
     set(shared Zelvano${name})
     set(objects $<TARGET_OBJECTS:${static}>)
@@ -52,6 +59,15 @@ function(zelvano_widget_library static name base)
         # Each finds the others beside it in any prefix: a program's run path
         # does not reach the libraries its libraries need.
         INSTALL_RPATH "$ORIGIN")
+    # Generated for the shared library: for a static one the macros are empty.
+    set_target_properties(${shared} PROPERTIES DEFINE_SYMBOL ${static}_EXPORTS)
+    generate_export_header(${shared} BASE_NAME ZELVANO_${base}
+                           EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${name}Export.h)
+    if(WIN32)
+        # Only what carries the export macro; never every symbol, which the
+        # linker would otherwise export from a DLL that marks none.
+        target_link_options(${shared} PRIVATE LINKER:--exclude-all-symbols)
+    endif()
     target_link_libraries(${shared} PUBLIC Qt6::Widgets ${W_LINK})
     target_include_directories(${shared} INTERFACE
         "$<BUILD_INTERFACE:${includes}>"
@@ -86,7 +102,8 @@ endfunction()
 zelvano_install_widget_headers(
     ${PROJECT_SOURCE_DIR}/common/ColourValue.h
     ${PROJECT_SOURCE_DIR}/common/RuntimeErrors.h
-    ${PROJECT_SOURCE_DIR}/common/SystemColours.h)
+    ${PROJECT_SOURCE_DIR}/common/SystemColours.h
+    ${PROJECT_BINARY_DIR}/common/CommonExport.h)
 
 install(EXPORT ZelvanoWidgetsTargets
     NAMESPACE ZelvanoWidgets::

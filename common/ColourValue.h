@@ -7,6 +7,8 @@
 // are resolved through a palette when drawing, so a theme or palette change
 // recolours whatever uses them.
 
+#include "CommonExport.h"
+
 #include <QColor>
 
 #include <cstdint>
@@ -34,14 +36,15 @@ constexpr bool isSystemColourCode(ColourValue value) {
 }
 
 // The RGB colour of a plain value (the low three bytes; the rest is ignored).
-QColor rgbColour(ColourValue value);
+ZELVANO_COMMON_EXPORT QColor rgbColour(ColourValue value);
 
 // A plain colour value (0x00BBGGRR) for a colour; alpha is dropped.
-ColourValue colourValue(const QColor& colour);
+ZELVANO_COMMON_EXPORT ColourValue colourValue(const QColor& colour);
 
 // The colour to draw `value` with, or nothing for kDefaultColour (the caller
 // picks its default). A code with stray bits beside the index is no system
 // colour and resolves like an unknown index.
-std::optional<QColor> resolveColour(ColourValue value, const QPalette& palette);
+ZELVANO_COMMON_EXPORT std::optional<QColor> resolveColour(ColourValue value,
+                                                          const QPalette& palette);
 
 } // namespace zelvano

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommonExport.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -8,7 +10,7 @@ namespace zelvano {
 
 // A failure as the user and host programs see it: a number, a description and
 // the name of the place that raised it. Every part of the program throws this.
-class NumberedError : public std::runtime_error {
+class ZELVANO_COMMON_EXPORT NumberedError : public std::runtime_error {
 public:
     NumberedError(int number, std::string description, std::string source = {});
 
@@ -36,9 +38,9 @@ inline constexpr int DuplicateKey = 457;
 
 // The toolkit's description text for a run-time error number ("Unknown error"
 // for a number the table does not hold).
-std::string_view runtimeErrorDescription(int number);
+ZELVANO_COMMON_EXPORT std::string_view runtimeErrorDescription(int number);
 
 // Throws NumberedError with the toolkit's description of `number`.
-[[noreturn]] void raiseRuntimeError(int number, std::string source = {});
+[[noreturn]] ZELVANO_COMMON_EXPORT void raiseRuntimeError(int number, std::string source = {});
 
 } // namespace zelvano

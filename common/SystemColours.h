@@ -3,6 +3,8 @@
 // The system colour table: what each system-colour index stands for in a Qt
 // palette. The one place that decides it, for every control and the window.
 
+#include "CommonExport.h"
+
 #include <QColor>
 
 class QPalette;
@@ -46,10 +48,10 @@ enum SystemColour : int {
 // The colour a system-colour index stands for in `palette`. An index the
 // table does not hold gives the palette's window text colour, which stays
 // readable on any palette.
-QColor systemColour(int index, const QPalette& palette);
+ZELVANO_COMMON_EXPORT QColor systemColour(int index, const QPalette& palette);
 
 // Per channel A * w / 255 + B * (255 - w) / 255, rounded to nearest; w is
 // clamped to 0..255.
-QColor blend(const QColor& a, const QColor& b, int w);
+ZELVANO_COMMON_EXPORT QColor blend(const QColor& a, const QColor& b, int w);
 
 } // namespace zelvano

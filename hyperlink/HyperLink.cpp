@@ -1,5 +1,6 @@
 #include "HyperLink.h"
 
+#include "HyperLinkPrivate.h"
 #include "LinkLabel.h"
 
 #include <QApplication>
@@ -50,322 +51,387 @@ QFont initialFont() {
 
 } // namespace
 
+HyperLinkPrivate::HyperLinkPrivate(HyperLink& link)
+    : q(link)
+    , label(new LinkLabel(&link))
+    , leaveTimer(new QTimer(&link))
+    , target(HyperLink::kDefaultTarget)
+    , shellOpen(desktopOpen)
+    , soundPlayer([&link](const QString& path) { playSoundResource(path, &link); })
+    , cursorSource([] { return QCursor::pos(); }) {}
+
+void HyperLinkPrivate::setCursorSource(std::function<QPoint()> source) {
+    cursorSource = source ? std::move(source) : [] { return QCursor::pos(); };
+}
+
 HyperLink::HyperLink(QWidget* parent)
     : QWidget(parent)
-    , label_(new LinkLabel(this))
-    , leaveTimer_(new QTimer(this))
-    , target_(kDefaultTarget)
-    , shellOpen_(desktopOpen)
-    , cursorSource_([] { return QCursor::pos(); }) {
-    soundPlayer_ = [this](const QString& path) { playSoundResource(path, this); };
-    label_->setObjectName(QStringLiteral("label"));
-    label_->setText(kDefaultCaption);
-    label_->setTarget(target_);
-    label_->installEventFilter(this);
-    label_->setActivator([this] { click(); });
-    setFocusProxy(label_);
+    , d(std::make_unique<HyperLinkPrivate>(*this)) {
+    d->label->setObjectName(QStringLiteral("label"));
+    d->label->setText(kDefaultCaption);
+    d->label->setTarget(d->target);
+    d->label->installEventFilter(this);
+    d->label->setActivator([this] { click(); });
+    setFocusProxy(d->label);
     setFocusPolicy(Qt::TabFocus);
 
-    leaveTimer_->setObjectName(QStringLiteral("leaveTimer"));
-    leaveTimer_->setInterval(kLeavePollMs);
-    leaveTimer_->setTimerType(Qt::PreciseTimer); // a coarse timer may stretch a tick by 5%
-    connect(leaveTimer_, &QTimer::timeout, this, &HyperLink::pollPointer);
+    d->leaveTimer->setObjectName(QStringLiteral("leaveTimer"));
+    d->leaveTimer->setInterval(kLeavePollMs);
+    d->leaveTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may stretch a tick by 5%
+    connect(d->leaveTimer, &QTimer::timeout, this, &HyperLink::pollPointer);
 
     QWidget::setFont(initialFont());
-    applyFrame();
-    applyColours();
-    applyFont();
-    refit();
+    d->applyFrame();
+    d->applyColours();
+    d->applyFont();
+    d->refit();
 }
 
 HyperLink::~HyperLink() = default;
 
+QString HyperLink::hyperLink() const {
+    return d->target;
+}
+
+HyperLink::ColourValue HyperLink::foreColor() const {
+    return d->foreColor;
+}
+
+HyperLink::ColourValue HyperLink::backColor() const {
+    return d->backColor;
+}
+
+HyperLink::ColourValue HyperLink::hoverColor() const {
+    return d->hoverColor;
+}
+
+HyperLink::Alignment HyperLink::alignment() const {
+    return d->alignment;
+}
+
+bool HyperLink::autoSize() const {
+    return d->autoSize;
+}
+
+HyperLink::Appearance HyperLink::appearance() const {
+    return d->appearance;
+}
+
+HyperLink::BorderStyle HyperLink::borderStyle() const {
+    return d->borderStyle;
+}
+
+bool HyperLink::autoToolTip() const {
+    return d->autoToolTip;
+}
+
+bool HyperLink::moUnderline() const {
+    return d->moUnderline;
+}
+
+bool HyperLink::moPointer() const {
+    return d->moPointer;
+}
+
+bool HyperLink::soundOn() const {
+    return d->soundOn;
+}
+
+std::int32_t HyperLink::soundId() const {
+    return d->soundId;
+}
+
+bool HyperLink::isHovering() const {
+    return d->hovering;
+}
+
 QLabel* HyperLink::label() const {
-    return label_;
+    return d->label;
+}
+
+bool HyperLink::enabledSetting() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
 }
 
 QString HyperLink::caption() const {
-    return label_->text();
+    return d->label->text();
 }
 
 void HyperLink::setCaption(const QString& caption) {
-    if (caption == label_->text())
+    if (caption == d->label->text())
         return;
-    label_->setText(caption);
-    refit();
+    d->label->setText(caption);
+    d->refit();
     emit settingChanged(QStringLiteral("Caption"));
     emit Change();
 }
 
 void HyperLink::setHyperLink(const QString& target) {
-    if (target == target_)
+    if (target == d->target)
         return;
-    target_ = target;
-    label_->setTarget(target);
+    d->target = target;
+    d->label->setTarget(target);
     emit settingChanged(QStringLiteral("HyperLink"));
 }
 
 void HyperLink::setForeColor(ColourValue colour) {
-    if (colour == foreColor_)
+    if (colour == d->foreColor)
         return;
-    foreColor_ = colour;
-    applyColours();
+    d->foreColor = colour;
+    d->applyColours();
     emit settingChanged(QStringLiteral("ForeColor"));
 }
 
 void HyperLink::setBackColor(ColourValue colour) {
-    if (colour == backColor_)
+    if (colour == d->backColor)
         return;
-    backColor_ = colour;
-    applyColours();
+    d->backColor = colour;
+    d->applyColours();
     emit settingChanged(QStringLiteral("BackColor"));
 }
 
 void HyperLink::setHoverColor(ColourValue colour) {
-    if (colour == hoverColor_)
+    if (colour == d->hoverColor)
         return;
-    hoverColor_ = colour;
-    applyColours();
+    d->hoverColor = colour;
+    d->applyColours();
     emit settingChanged(QStringLiteral("HoverColor"));
 }
 
 void HyperLink::setAlignment(Alignment alignment) {
-    if (alignment == alignment_ || alignment < Alignment::Left || alignment > Alignment::Center)
+    if (alignment == d->alignment || alignment < Alignment::Left || alignment > Alignment::Center)
         return;
-    alignment_ = alignment;
+    d->alignment = alignment;
     static constexpr Qt::Alignment kHorizontal[] = {Qt::AlignLeft, Qt::AlignRight,
                                                     Qt::AlignHCenter};
-    label_->setAlignment(kHorizontal[static_cast<int>(alignment)] | Qt::AlignTop);
-    refit();
+    d->label->setAlignment(kHorizontal[static_cast<int>(alignment)] | Qt::AlignTop);
+    d->refit();
     emit settingChanged(QStringLiteral("Alignment"));
 }
 
 void HyperLink::setAutoSize(bool on) {
-    if (on == autoSize_)
+    if (on == d->autoSize)
         return;
-    autoSize_ = on;
+    d->autoSize = on;
     // A form sets the size before the settings, and the caption fits the
     // control to its text on the way: without automatic sizing the control
     // takes back the size its holder gave it.
-    if (!on && heldSize_.isValid())
-        resize(heldSize_);
-    refit();
+    if (!on && d->heldSize.isValid())
+        resize(d->heldSize);
+    d->refit();
     emit settingChanged(QStringLiteral("AutoSize"));
 }
 
 void HyperLink::setAppearance(Appearance appearance) {
-    if (appearance == appearance_ || appearance < Appearance::Flat ||
+    if (appearance == d->appearance || appearance < Appearance::Flat ||
         appearance > Appearance::ThreeD)
         return;
-    appearance_ = appearance;
-    applyFrame();
-    refit();
+    d->appearance = appearance;
+    d->applyFrame();
+    d->refit();
     emit settingChanged(QStringLiteral("Appearance"));
 }
 
 void HyperLink::setBorderStyle(BorderStyle style) {
-    if (style == borderStyle_ || style < BorderStyle::None || style > BorderStyle::FixedSingle)
+    if (style == d->borderStyle || style < BorderStyle::None || style > BorderStyle::FixedSingle)
         return;
-    borderStyle_ = style;
-    applyFrame();
-    refit();
+    d->borderStyle = style;
+    d->applyFrame();
+    d->refit();
     emit settingChanged(QStringLiteral("BorderStyle"));
 }
 
 void HyperLink::setAutoToolTip(bool on) {
-    if (on == autoToolTip_)
+    if (on == d->autoToolTip)
         return;
-    autoToolTip_ = on;
+    d->autoToolTip = on;
     emit settingChanged(QStringLiteral("AutoToolTip"));
 }
 
 void HyperLink::setMOUnderline(bool on) {
-    if (on == moUnderline_)
+    if (on == d->moUnderline)
         return;
-    moUnderline_ = on;
-    applyFont();
+    d->moUnderline = on;
+    d->applyFont();
     emit settingChanged(QStringLiteral("MOUnderline"));
 }
 
 void HyperLink::setMOPointer(bool on) {
-    if (on == moPointer_)
+    if (on == d->moPointer)
         return;
-    moPointer_ = on;
+    d->moPointer = on;
     emit settingChanged(QStringLiteral("MOPointer"));
 }
 
 void HyperLink::setSoundOn(bool on) {
-    if (on == soundOn_)
+    if (on == d->soundOn)
         return;
-    soundOn_ = on;
+    d->soundOn = on;
     emit settingChanged(QStringLiteral("SoundOn"));
 }
 
 void HyperLink::setSoundId(std::int32_t id) {
-    if (id == soundId_)
+    if (id == d->soundId)
         return;
-    soundId_ = id;
+    d->soundId = id;
     emit settingChanged(QStringLiteral("SoundID"));
 }
 
 void HyperLink::setShellOpen(ShellOpen open) {
-    shellOpen_ = std::move(open);
+    d->shellOpen = std::move(open);
 }
 
 void HyperLink::setSoundPlayer(SoundPlayer player) {
-    soundPlayer_ = std::move(player);
-}
-
-void HyperLink::setCursorSource(std::function<QPoint()> source) {
-    cursorSource_ = source ? std::move(source) : [] { return QCursor::pos(); };
+    d->soundPlayer = std::move(player);
 }
 
 QSize HyperLink::sizeHint() const {
-    return autoSize_ ? label_->sizeHint() : QWidget::sizeHint();
+    return d->autoSize ? d->label->sizeHint() : QWidget::sizeHint();
 }
 
 QSize HyperLink::minimumSizeHint() const {
-    return autoSize_ ? label_->sizeHint() : QWidget::minimumSizeHint();
+    return d->autoSize ? d->label->sizeHint() : QWidget::minimumSizeHint();
 }
 
 // A label that sizes itself carries the control along; otherwise the label
 // fills whatever size the holder gives the control.
-void HyperLink::refit() {
-    if (refitting_)
+void HyperLinkPrivate::refit() {
+    if (refitting)
         return;
-    refitting_ = true;
-    if (autoSize_) {
+    refitting = true;
+    if (autoSize) {
         // A size other than the last fitted one was given by the holder (the
         // first fit replaces Qt's initial size, given by nobody).
-        if (fittedSize_.isValid() && size() != fittedSize_)
-            heldSize_ = size();
-        label_->adjustSize();
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        resize(label_->size());
-        fittedSize_ = size();
-        updateGeometry();
+        if (fittedSize.isValid() && q.size() != fittedSize)
+            heldSize = q.size();
+        label->adjustSize();
+        q.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        q.resize(label->size());
+        fittedSize = q.size();
+        q.updateGeometry();
     } else {
-        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        label_->setGeometry(rect());
+        q.setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        label->setGeometry(q.rect());
     }
-    refitting_ = false;
+    refitting = false;
 }
 
 // The text colour is a palette swap on the label: ForeColor or, while
 // hovering, HoverColor, resolved against the control's (inherited) palette.
 // Only the active and inactive groups are set, so a disabled link greys out.
-void HyperLink::applyColours() {
+void HyperLinkPrivate::applyColours() {
     QPalette colours; // empty resolve mask: every role not set here is inherited
-    if (const auto text = resolveColour(hovering_ ? hoverColor_ : foreColor_, palette())) {
+    if (const auto text = resolveColour(hovering ? hoverColor : foreColor, q.palette())) {
         colours.setColor(QPalette::Active, QPalette::WindowText, *text);
         colours.setColor(QPalette::Inactive, QPalette::WindowText, *text);
     }
-    const auto back = resolveColour(backColor_, palette());
+    const auto back = resolveColour(backColor, q.palette());
     if (back)
         colours.setColor(QPalette::Window, *back);
-    label_->setAutoFillBackground(back.has_value());
-    label_->setPalette(colours);
+    label->setAutoFillBackground(back.has_value());
+    label->setPalette(colours);
 }
 
 // The label shows the control's font, underlined while hovering when
 // MOUnderline is set. The control's font itself is never touched, so leaving
 // brings back exactly the font the link had before.
-void HyperLink::applyFont() {
-    if (hovering_ && moUnderline_ && !font().underline()) {
-        QFont underlined = font();
+void HyperLinkPrivate::applyFont() {
+    if (hovering && moUnderline && !q.font().underline()) {
+        QFont underlined = q.font();
         underlined.setUnderline(true);
-        label_->setFont(underlined);
+        label->setFont(underlined);
     } else {
-        label_->setFont(QFont()); // inherit the control's font
+        label->setFont(QFont()); // inherit the control's font
     }
 }
 
-void HyperLink::applyFrame() {
+void HyperLinkPrivate::applyFrame() {
     using Border = LinkLabel::Border;
-    if (borderStyle_ == BorderStyle::None)
-        label_->setBorder(Border::None);
+    if (borderStyle == HyperLink::BorderStyle::None)
+        label->setBorder(Border::None);
     else
-        label_->setBorder(appearance_ == Appearance::ThreeD ? Border::Sunken : Border::Flat);
+        label->setBorder(appearance == HyperLink::Appearance::ThreeD ? Border::Sunken
+                                                                     : Border::Flat);
 }
 
-void HyperLink::startHover(const QMouseEvent& event) {
-    hovering_ = true;
-    if (moPointer_)
-        label_->setCursor(kHoverPointer);
+void HyperLinkPrivate::startHover(const QMouseEvent& event) {
+    hovering = true;
+    if (moPointer)
+        label->setCursor(HyperLink::kHoverPointer);
     applyColours();
     applyFont();
-    label_->setToolTip(autoToolTip_ ? target_ : toolTip());
-    leaveTimer_->start();
+    label->setToolTip(autoToolTip ? target : q.toolTip());
+    leaveTimer->start();
     const QPointF at = event.position();
-    emit MouseOver(buttonCode(event.buttons()), shiftCode(event.modifiers()),
-                   static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit q.MouseOver(buttonCode(event.buttons()), shiftCode(event.modifiers()),
+                     static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-void HyperLink::endHover() {
-    hovering_ = false;
-    leaveTimer_->stop();
-    if (moPointer_)
-        label_->unsetCursor();
+void HyperLinkPrivate::endHover() {
+    hovering = false;
+    leaveTimer->stop();
+    if (moPointer)
+        label->unsetCursor();
     applyColours();
     applyFont();
-    emit MouseOut();
+    emit q.MouseOut();
+}
+
+// A missing sound resource, a player that fails or a shell that cannot open
+// the target all leave the control as it was: the click still completes.
+void HyperLinkPrivate::playClickSound() {
+    if (!soundPlayer || !soundResourceExists(soundId))
+        return;
+    const SoundPlayer player = soundPlayer;
+    try {
+        player(soundResourcePath(soundId));
+    } catch (...) {
+    }
+}
+
+void HyperLinkPrivate::openTarget() {
+    // Copies: the shell may run events that replace the service or the target.
+    const ShellOpen open = shellOpen;
+    const QString opened = target;
+    if (!open)
+        return;
+    WaitPointer hourglass;
+    try {
+        open(QStringLiteral("Open"), opened);
+    } catch (...) {
+    }
 }
 
 void HyperLink::pollPointer() {
-    if (!hovering_) {
-        leaveTimer_->stop();
+    if (!d->hovering) {
+        d->leaveTimer->stop();
         return;
     }
-    const QWidget* under = QApplication::widgetAt(cursorSource_());
+    const QWidget* under = QApplication::widgetAt(d->cursorSource());
     if (under && (under == this || isAncestorOf(under)))
         return;
-    endHover();
+    d->endHover();
 }
 
 void HyperLink::click() {
     QPointer<HyperLink> self(this);
-    if (!target_.isEmpty()) {
-        if (soundOn_)
-            playClickSound();
+    if (!d->target.isEmpty()) {
+        if (d->soundOn)
+            d->playClickSound();
         if (self)
-            openTarget();
+            d->openTarget();
     }
     if (self)
         emit Click();
 }
 
-// A missing sound resource, a player that fails or a shell that cannot open
-// the target all leave the control as it was: the click still completes.
-void HyperLink::playClickSound() {
-    if (!soundPlayer_ || !soundResourceExists(soundId_))
-        return;
-    const SoundPlayer player = soundPlayer_;
-    try {
-        player(soundResourcePath(soundId_));
-    } catch (...) {
-    }
-}
-
-void HyperLink::openTarget() {
-    // Copies: the shell may run events that replace the service or the target.
-    const ShellOpen open = shellOpen_;
-    const QString target = target_;
-    if (!open)
-        return;
-    WaitPointer hourglass;
-    try {
-        open(QStringLiteral("Open"), target);
-    } catch (...) {
-    }
-}
-
 bool HyperLink::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != label_)
+    if (watched != d->label)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove: {
-        if (!hovering_)
-            startHover(*static_cast<QMouseEvent*>(event));
+        if (!d->hovering)
+            d->startHover(*static_cast<QMouseEvent*>(event));
         return false;
     }
     case QEvent::MouseButtonPress:
@@ -373,7 +439,7 @@ bool HyperLink::eventFilter(QObject* watched, QEvent* event) {
         // The second press of a double click is no new click: one open per double click.
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
-            pressed_ = true;
+            d->pressed = true;
         const QPointF at = mouse->position();
         emit MouseDown(buttonCode(mouse->button()), shiftCode(mouse->modifiers()),
                        static_cast<float>(at.x()), static_cast<float>(at.y()));
@@ -381,10 +447,10 @@ bool HyperLink::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool clicked = mouse->button() == Qt::LeftButton && pressed_ &&
-                             label_->rect().contains(mouse->position().toPoint());
+        const bool clicked = mouse->button() == Qt::LeftButton && d->pressed &&
+                             d->label->rect().contains(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton)
-            pressed_ = false;
+            d->pressed = false;
         const QPointF at = mouse->position();
         QPointer<HyperLink> self(this);
         emit MouseUp(buttonCode(mouse->button()), shiftCode(mouse->modifiers()),
@@ -402,17 +468,17 @@ void HyperLink::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::PaletteChange:
-        applyColours(); // system colours follow the new palette
+        d->applyColours(); // system colours follow the new palette
         break;
     case QEvent::FontChange:
-        applyFont();
-        refit();
+        d->applyFont();
+        d->refit();
         if (testAttribute(Qt::WA_SetFont))
             emit settingChanged(QStringLiteral("Font"));
         break;
     case QEvent::EnabledChange:
-        if (ownEnabled_ != !testAttribute(Qt::WA_ForceDisabled)) {
-            ownEnabled_ = !ownEnabled_;
+        if (d->ownEnabled != !testAttribute(Qt::WA_ForceDisabled)) {
+            d->ownEnabled = !d->ownEnabled;
             emit settingChanged(QStringLiteral("Enabled"));
         }
         break;
@@ -423,5 +489,5 @@ void HyperLink::changeEvent(QEvent* event) {
 
 void HyperLink::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    refit();
+    d->refit();
 }

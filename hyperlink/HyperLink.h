@@ -16,18 +16,16 @@
 #include "HyperLinkExport.h"
 #include "LinkServices.h"
 
-#include <QPoint>
 #include <QVariantMap>
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 
 class QLabel;
-class QTimer;
 
 namespace zelvano::link {
-class LinkLabel;
+class HyperLinkPrivate;
 
 // A colour setting that follows the container's colour.
 inline constexpr ColourValue kContainerColour = kDefaultColour;
@@ -45,7 +43,7 @@ class ZELVANO_HYPERLINK_EXPORT HyperLink : public QWidget {
     Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(Appearance Appearance READ appearance WRITE setAppearance)
     Q_PROPERTY(BorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool Enabled READ enabledSetting WRITE setEnabled)
     Q_PROPERTY(bool AutoToolTip READ autoToolTip WRITE setAutoToolTip)
     Q_PROPERTY(bool MOUnderline READ moUnderline WRITE setMOUnderline)
     Q_PROPERTY(bool MOPointer READ moPointer WRITE setMOPointer)
@@ -81,31 +79,31 @@ public:
 
     QString caption() const;
     void setCaption(const QString& caption);
-    QString hyperLink() const { return target_; }
+    QString hyperLink() const;
     void setHyperLink(const QString& target);
-    ColourValue foreColor() const { return foreColor_; }
+    ColourValue foreColor() const;
     void setForeColor(ColourValue colour);
-    ColourValue backColor() const { return backColor_; }
+    ColourValue backColor() const;
     void setBackColor(ColourValue colour);
-    ColourValue hoverColor() const { return hoverColor_; }
+    ColourValue hoverColor() const;
     void setHoverColor(ColourValue colour);
-    Alignment alignment() const { return alignment_; }
+    Alignment alignment() const;
     void setAlignment(Alignment alignment);
-    bool autoSize() const { return autoSize_; }
+    bool autoSize() const;
     void setAutoSize(bool on);
-    Appearance appearance() const { return appearance_; }
+    Appearance appearance() const;
     void setAppearance(Appearance appearance);
-    BorderStyle borderStyle() const { return borderStyle_; }
+    BorderStyle borderStyle() const;
     void setBorderStyle(BorderStyle style);
-    bool autoToolTip() const { return autoToolTip_; }
+    bool autoToolTip() const;
     void setAutoToolTip(bool on);
-    bool moUnderline() const { return moUnderline_; }
+    bool moUnderline() const;
     void setMOUnderline(bool on);
-    bool moPointer() const { return moPointer_; }
+    bool moPointer() const;
     void setMOPointer(bool on);
-    bool soundOn() const { return soundOn_; }
+    bool soundOn() const;
     void setSoundOn(bool on);
-    std::int32_t soundId() const { return soundId_; }
+    std::int32_t soundId() const;
     void setSoundId(std::int32_t id);
     // Font and Enabled are the widget's own font and enabled flag; a font
     // that was never set follows the container's.
@@ -116,15 +114,13 @@ public:
     QVariantMap saveSettings() const;
     void loadSettings(const QVariantMap& settings);
 
-    bool isHovering() const { return hovering_; }
+    bool isHovering() const;
     QLabel* label() const;
 
     // Services. The defaults open through the desktop and play through the
     // build's sound backend (none: silent); the program and tests replace them.
     void setShellOpen(zelvano::link::ShellOpen open);
     void setSoundPlayer(zelvano::link::SoundPlayer player);
-    // Where the leave poll reads the pointer's screen position (QCursor::pos()).
-    void setCursorSource(std::function<QPoint()> source);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -151,37 +147,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void refit();
-    void applyColours();
-    void applyFont();
-    void applyFrame();
-    void startHover(const QMouseEvent& event);
-    void endHover();
-    void playClickSound();
-    void openTarget();
+    // The control's own enabled flag, whatever its container's.
+    bool enabledSetting() const;
 
-    zelvano::link::LinkLabel* label_ = nullptr;
-    QTimer* leaveTimer_ = nullptr;
-    QString target_;
-    ColourValue foreColor_ = zelvano::link::kContainerColour;
-    ColourValue backColor_ = zelvano::link::kContainerColour;
-    ColourValue hoverColor_ = kDefaultHoverColor;
-    Alignment alignment_ = Alignment::Left;
-    Appearance appearance_ = Appearance::ThreeD;
-    BorderStyle borderStyle_ = BorderStyle::None;
-    bool autoSize_ = true;
-    bool autoToolTip_ = true;
-    bool moUnderline_ = false;
-    bool moPointer_ = false;
-    bool soundOn_ = false;
-    std::int32_t soundId_ = 0;
-    bool hovering_ = false;
-    bool pressed_ = false;
-    bool ownEnabled_ = true;
-    bool refitting_ = false;
-    QSize fittedSize_; // the size the last fit to the text gave
-    QSize heldSize_;   // the size the holder last gave, if any
-    zelvano::link::ShellOpen shellOpen_;
-    zelvano::link::SoundPlayer soundPlayer_;
-    std::function<QPoint()> cursorSource_;
+    friend class zelvano::link::HyperLinkPrivate;
+    std::unique_ptr<zelvano::link::HyperLinkPrivate> d;
 };

@@ -2,23 +2,23 @@
 
 #include "HyperLink.h"
 
+#include "StoredValue.h"
+
 #include <QFont>
 #include <QMetaEnum>
+#include <QMetaProperty>
 
-#include <limits>
 #include <optional>
 
 namespace {
 
-std::optional<QString> readText(const QVariantMap& settings, const QString& name) {
-    const QVariant value = settings.value(name);
+std::optional<QString> readText(const QVariant& value) {
     if (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray)
         return value.toString();
     return std::nullopt;
 }
 
-std::optional<bool> readBool(const QVariantMap& settings, const QString& name) {
-    const QVariant value = settings.value(name);
+std::optional<bool> readBool(const QVariant& value) {
     if (value.typeId() == QMetaType::Bool)
         return value.toBool();
     bool ok = false;
@@ -28,30 +28,15 @@ std::optional<bool> readBool(const QVariantMap& settings, const QString& name) {
     return std::nullopt;
 }
 
-// Any whole number that fits 32 bits, signed or unsigned: 0x8000000D may
-// arrive as 2147483661 or as -2147483635.
-std::optional<std::int32_t> readInt32(const QVariantMap& settings, const QString& name) {
-    const QVariant value = settings.value(name);
-    if (!value.isValid() || value.typeId() == QMetaType::Bool)
-        return std::nullopt;
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
-        number > static_cast<qlonglong>(std::numeric_limits<std::uint32_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
-}
-
-template <typename Enum>
-std::optional<Enum> readChoice(const QVariantMap& settings, const QString& name) {
-    const auto number = readInt32(settings, name);
-    if (number && QMetaEnum::fromType<Enum>().valueToKey(*number))
-        return static_cast<Enum>(*number);
+// A value of the property's enumeration, by its number.
+std::optional<int> readChoice(const QVariant& value, const QMetaEnum& choices) {
+    const auto number = zelvano::storedInt32(value);
+    if (number && choices.valueToKey(*number))
+        return *number;
     return std::nullopt;
 }
 
-std::optional<QFont> readFont(const QVariantMap& settings, const QString& name) {
-    const QVariant value = settings.value(name);
+std::optional<QFont> readFont(const QVariant& value) {
     if (value.typeId() == QMetaType::QFont)
         return value.value<QFont>();
     QFont font;
@@ -60,47 +45,65 @@ std::optional<QFont> readFont(const QVariantMap& settings, const QString& name) 
     return std::nullopt;
 }
 
+// A stored value as the property takes it; nothing when it is missing or
+// unusable.
+std::optional<QVariant> readStored(const QVariant& value, const QMetaProperty& property) {
+    const auto wrap = [](const auto& read) -> std::optional<QVariant> {
+        if (read)
+            return QVariant::fromValue(*read);
+        return std::nullopt;
+    };
+    if (property.isEnumType())
+        return wrap(readChoice(value, property.enumerator()));
+    switch (property.metaType().id()) {
+    case QMetaType::QString:
+        return wrap(readText(value));
+    case QMetaType::Bool:
+        return wrap(readBool(value));
+    case QMetaType::QFont:
+        return wrap(readFont(value));
+    default:
+        return wrap(zelvano::storedInt32(value));
+    }
+}
+
+// Saved settings are the stored properties, under their names.
+template <typename Visit> void forEachStored(Visit visit) {
+    const QMetaObject& meta = HyperLink::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        if (const QMetaProperty property = meta.property(i); property.isStored())
+            visit(property);
+}
+
+bool isFont(const QMetaProperty& property) {
+    return property.metaType().id() == QMetaType::QFont;
+}
+
 } // namespace
 
 QVariantMap HyperLink::saveSettings() const {
-    QVariantMap settings{
-        {QStringLiteral("Caption"), caption()},
-        {QStringLiteral("HyperLink"), hyperLink()},
-        {QStringLiteral("ForeColor"), foreColor()},
-        {QStringLiteral("BackColor"), backColor()},
-        {QStringLiteral("HoverColor"), hoverColor()},
-        {QStringLiteral("Alignment"), static_cast<int>(alignment())},
-        {QStringLiteral("AutoSize"), autoSize()},
-        {QStringLiteral("Appearance"), static_cast<int>(appearance())},
-        {QStringLiteral("BorderStyle"), static_cast<int>(borderStyle())},
-        {QStringLiteral("Enabled"), !testAttribute(Qt::WA_ForceDisabled)},
-        {QStringLiteral("AutoToolTip"), autoToolTip()},
-        {QStringLiteral("MOUnderline"), moUnderline()},
-        {QStringLiteral("MOPointer"), moPointer()},
-    };
-    // A font never set follows the container's; saving it would freeze it.
-    if (testAttribute(Qt::WA_SetFont))
-        settings.insert(QStringLiteral("Font"), font());
+    QVariantMap settings;
+    forEachStored([&](const QMetaProperty& property) {
+        // A font never set follows the container's; saving it would freeze it.
+        if (isFont(property) && !testAttribute(Qt::WA_SetFont))
+            return;
+        const QVariant value = property.read(this);
+        settings.insert(QString::fromLatin1(property.name()),
+                        property.isEnumType() ? QVariant(value.toInt()) : value);
+    });
     return settings;
 }
 
+// What is missing or unusable takes the value a new control has; a font, the
+// container's.
 void HyperLink::loadSettings(const QVariantMap& settings) {
-    setCaption(readText(settings, QStringLiteral("Caption")).value_or(kDefaultCaption));
-    setHyperLink(readText(settings, QStringLiteral("HyperLink")).value_or(kDefaultTarget));
-    setFont(readFont(settings, QStringLiteral("Font")).value_or(QFont()));
-    using zelvano::link::kContainerColour;
-    setForeColor(readInt32(settings, QStringLiteral("ForeColor")).value_or(kContainerColour));
-    setBackColor(readInt32(settings, QStringLiteral("BackColor")).value_or(kContainerColour));
-    setHoverColor(readInt32(settings, QStringLiteral("HoverColor")).value_or(kDefaultHoverColor));
-    setAlignment(
-        readChoice<Alignment>(settings, QStringLiteral("Alignment")).value_or(Alignment::Left));
-    setAutoSize(readBool(settings, QStringLiteral("AutoSize")).value_or(true));
-    setAppearance(readChoice<Appearance>(settings, QStringLiteral("Appearance"))
-                      .value_or(Appearance::ThreeD));
-    setBorderStyle(readChoice<BorderStyle>(settings, QStringLiteral("BorderStyle"))
-                       .value_or(BorderStyle::None));
-    setEnabled(readBool(settings, QStringLiteral("Enabled")).value_or(true));
-    setAutoToolTip(readBool(settings, QStringLiteral("AutoToolTip")).value_or(true));
-    setMOUnderline(readBool(settings, QStringLiteral("MOUnderline")).value_or(false));
-    setMOPointer(readBool(settings, QStringLiteral("MOPointer")).value_or(false));
+    const HyperLink fresh;
+    forEachStored([&](const QMetaProperty& property) {
+        const auto stored =
+            readStored(settings.value(QString::fromLatin1(property.name())), property);
+        if (stored)
+            property.write(this, *stored);
+        else
+            property.write(this, isFont(property) ? QVariant(QFont()) : property.read(&fresh));
+    });
 }

@@ -11,9 +11,25 @@
 
 using namespace zelvano::pane;
 
+namespace {
+
+// Events arrive while the core is being made and while it goes (its children
+// come and go): then there is no input to hand them to.
+PaneInput* inputOf(const torkExplorerBarCtlPrivate* core) {
+    return core ? core->input() : nullptr;
+}
+
+PaneKeyboard* keyboardOf(const torkExplorerBarCtlPrivate* core) {
+    return core ? core->keyboard() : nullptr;
+}
+
+} // namespace
+
 torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent, Environment environment)
-    : QWidget(parent)
-    , d(std::make_unique<torkExplorerBarCtlPrivate>(*this, environment == Environment::Designer)) {
+    : QWidget(parent) {
+    // Made in the body, not the initialiser list: the core's children send
+    // events on the way, and d must read as empty until it is there.
+    d = std::make_unique<torkExplorerBarCtlPrivate>(*this, environment == Environment::Designer);
     setFocusPolicy(Qt::StrongFocus);
     PaneAccessible::install();
 
@@ -44,16 +60,15 @@ torkExplorerBarCtl::torkExplorerBarCtl(QWidget* parent, Environment environment)
         return;
 
     setMouseTracking(true);
-    input_ = std::make_unique<PaneInput>(*d);
-    keyboard_ = std::make_unique<PaneKeyboard>(*d);
-    connect(&d->hoverTimer(), &CTimer::ThatTime, this, [this] { input_->hoverTick(); });
+    d->setInput(std::make_shared<PaneInput>(*d), std::make_shared<PaneKeyboard>(*d));
+    connect(&d->hoverTimer(), &CTimer::ThatTime, this, [this] { inputOf(d.get())->hoverTick(); });
     connect(d.get(), &Core::focusEntered, this,
-            [this](Qt::FocusReason reason) { keyboard_->focusEntered(reason); });
+            [this](Qt::FocusReason reason) { keyboardOf(d.get())->focusEntered(reason); });
 }
 
 torkExplorerBarCtl::~torkExplorerBarCtl() {
-    // The core goes first: its hooks and timer stop before the input code
-    // they would call.
+    // Gone from d before it goes: the events its children's removal sends
+    // find no core.
     d.reset();
 }
 
@@ -67,11 +82,6 @@ cExplorerBars torkExplorerBarCtl::Bars() const {
 
 PaneWindowId torkExplorerBarCtl::windowId() const {
     return d->windowId();
-}
-
-void torkExplorerBarCtl::setCursorSource(std::function<QPoint()> source) {
-    if (input_)
-        input_->setCursorSource(std::move(source));
 }
 
 // --- Qt event handlers: handed to the core and the input code ---------------
@@ -119,54 +129,58 @@ void torkExplorerBarCtl::showEvent(QShowEvent* event) {
 }
 
 void torkExplorerBarCtl::mouseMoveEvent(QMouseEvent* event) {
-    if (input_)
-        input_->mouseMove(event->position().toPoint(), event->buttons());
+    if (PaneInput* input = inputOf(d.get()))
+        input->mouseMove(event->position().toPoint(), event->buttons());
 }
 
 void torkExplorerBarCtl::mousePressEvent(QMouseEvent* event) {
-    if (input_)
-        input_->mousePress(event->position().toPoint(), event->button());
+    if (PaneInput* input = inputOf(d.get()))
+        input->mousePress(event->position().toPoint(), event->button());
 }
 
 void torkExplorerBarCtl::mouseReleaseEvent(QMouseEvent* event) {
-    if (input_)
-        input_->mouseRelease(event->position().toPoint(), event->button(), event->buttons());
+    if (PaneInput* input = inputOf(d.get()))
+        input->mouseRelease(event->position().toPoint(), event->button(), event->buttons());
 }
 
 void torkExplorerBarCtl::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    if (input_)
-        input_->pointerLeft();
+    if (PaneInput* input = inputOf(d.get()))
+        input->pointerLeft();
 }
 
 void torkExplorerBarCtl::keyPressEvent(QKeyEvent* event) {
-    if (!keyboard_ || !keyboard_->keyPress(*event))
+    PaneKeyboard* keyboard = keyboardOf(d.get());
+    if (!keyboard || !keyboard->keyPress(*event))
         QWidget::keyPressEvent(event);
 }
 
 void torkExplorerBarCtl::keyReleaseEvent(QKeyEvent* event) {
-    if (!keyboard_ || !keyboard_->keyRelease(*event))
+    PaneKeyboard* keyboard = keyboardOf(d.get());
+    if (!keyboard || !keyboard->keyRelease(*event))
         QWidget::keyReleaseEvent(event);
 }
 
 void torkExplorerBarCtl::wheelEvent(QWheelEvent* event) {
     // The scroll-bar wrapper has scrolled by now; without a scroll bar the
     // wheel goes on to the parent.
-    const bool scrolls = d->state.scrollBarVisible && input_;
+    PaneInput* input = inputOf(d.get());
+    const bool scrolls = d->state.scrollBarVisible && input;
     event->setAccepted(scrolls);
     if (scrolls)
-        input_->contentMoved(event->position().toPoint(), event->buttons());
+        input->contentMoved(event->position().toPoint(), event->buttons());
 }
 
 bool torkExplorerBarCtl::event(QEvent* event) {
-    if (!input_)
+    PaneInput* input = inputOf(d.get());
+    if (!input)
         return QWidget::event(event);
     // A tip belongs to the element under the pointer and goes when the
     // pointer leaves that element, not only when it leaves the pane.
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<const QHelpEvent*>(event);
         QRect area;
-        const QString tip = input_->tipAt(help->pos(), &area);
+        const QString tip = input->tipAt(help->pos(), &area);
         if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
@@ -185,7 +199,7 @@ bool torkExplorerBarCtl::event(QEvent* event) {
                           (key->key() == Qt::Key_Tab && (mods & Qt::ShiftModifier));
         if ((back || key->key() == Qt::Key_Tab) &&
             !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (!keyboard_->tab(!back))
+            if (!keyboardOf(d.get())->tab(!back))
                 d->leavePane(!back);
             return true;
         }

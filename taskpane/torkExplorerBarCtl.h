@@ -14,12 +14,9 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 namespace zelvano::pane {
-class PaneInput;
-class PaneKeyboard;
 class torkExplorerBarCtlPrivate;
 } // namespace zelvano::pane
 
@@ -31,7 +28,10 @@ class ZELVANO_TASKPANE_EXPORT torkExplorerBarCtl : public QWidget {
     // "UseExplorerTheme" in a PanePropertyBag, but a form carries it under its
     // property name UseExplorerStyle: generated form code sets a property
     // through set<Name>, and one name for the getter, the setter and the form
-    // keeps code and forms in step.
+    // keeps code and forms in step. Saving and loading walk the stored
+    // properties; a class info entry named after a property gives the name
+    // it is stored under.
+    Q_CLASSINFO("UseExplorerStyle", "UseExplorerTheme")
     Q_PROPERTY(bool UseExplorerStyle READ UseExplorerStyle WRITE setUseExplorerStyle NOTIFY
                    UseExplorerStyleChanged)
     Q_PROPERTY(bool UseExplorerTransitionStyle READ UseExplorerTransitionStyle WRITE
@@ -82,10 +82,6 @@ public:
     void readProperties(const PanePropertyBag& bag);
     void writeProperties(PanePropertyBag& bag) const;
 
-    // Where the hover timer reads the pointer's screen position
-    // (QCursor::pos() unless set; tests drive it).
-    void setCursorSource(std::function<QPoint()> source);
-
     PaneWindowId windowId() const;
 
 signals:
@@ -122,7 +118,4 @@ protected:
 
 private:
     std::unique_ptr<zelvano::pane::torkExplorerBarCtlPrivate> d;
-    // Mouse and keyboard; none in a design environment.
-    std::unique_ptr<zelvano::pane::PaneInput> input_;
-    std::unique_ptr<zelvano::pane::PaneKeyboard> keyboard_;
 };

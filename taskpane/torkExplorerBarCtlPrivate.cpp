@@ -114,6 +114,12 @@ torkExplorerBarCtlPrivate::~torkExplorerBarCtlPrivate() {
     vScroll_ = nullptr;
 }
 
+void torkExplorerBarCtlPrivate::setInput(std::shared_ptr<PaneInput> input,
+                                         std::shared_ptr<PaneKeyboard> keyboard) {
+    input_ = std::move(input);
+    keyboard_ = std::move(keyboard);
+}
+
 torkExplorerBarCtlPrivate* torkExplorerBarCtlPrivate::find(const QWidget* pane) {
     return PaneRegistry::find(pane);
 }

@@ -29,6 +29,8 @@ class QWidget;
 
 namespace zelvano::pane {
 
+class PaneInput;
+class PaneKeyboard;
 class PaneRenderer;
 class pcMnemonics;
 class pcScrollBars;
@@ -52,6 +54,12 @@ public:
     PaneRenderer& renderer() const { return *renderer_; }
     QScrollBar& scrollBar() const { return *vScroll_; }
     CTimer& hoverTimer() { return hoverTimer_; }
+    // Mouse and keyboard; none in a design environment.
+    PaneInput* input() const { return input_.get(); }
+    PaneKeyboard* keyboard() const { return keyboard_.get(); }
+    // Given by the pane once, outside a design environment. Held for the
+    // core's lifetime: the hooks and the timer that call them stop first.
+    void setInput(std::shared_ptr<PaneInput> input, std::shared_ptr<PaneKeyboard> keyboard);
 
     // The records behind a handle; error 364 when they are gone.
     pcExplorerBar& barOrUnloaded(std::int32_t id) const;
@@ -155,6 +163,10 @@ private:
 
     QWidget& pane_;
     const bool designer_;
+    // Shared only so that the core can own them without including the input
+    // code, which includes the core; declared early to go last.
+    std::shared_ptr<PaneInput> input_;
+    std::shared_ptr<PaneKeyboard> keyboard_;
     std::unique_ptr<PaneRenderer> renderer_;
     QScrollBar* vScroll_ = nullptr;
     CTimer hoverTimer_;

@@ -2,35 +2,60 @@
 
 #include "torkExplorerBarCtl.h"
 
+#include "StoredValue.h"
 #include "paint/PaneRenderer.h"
 #include "torkExplorerBarCtlPrivate.h"
 
-#include <limits>
+#include <QMetaMethod>
+#include <QMetaProperty>
 
 using namespace zelvano::pane;
 
 namespace {
 
-// Names of the stored settings, in the order they are read and written.
-const QString kUseExplorerTheme = QStringLiteral("UseExplorerTheme");
-const QString kUseExplorerTransitionStyle = QStringLiteral("UseExplorerTransitionStyle");
-const QString kBackColorEnd = QStringLiteral("BackColorEnd");
-const QString kBackColorStart = QStringLiteral("BackColorStart");
-const QString kShowFocusRect = QStringLiteral("ShowFocusRect");
-const QString kRedraw = QStringLiteral("Redraw");
-
-bool readBool(const PanePropertyBag& bag, const QString& name, bool fallback) {
-    return bag.ReadProperty(name, fallback).toBool();
+// The settings stored are the properties marked stored, in the order they
+// are declared, under the property's name or the one its class info gives.
+QString storedName(const QMetaProperty& property) {
+    const QMetaObject& meta = torkExplorerBarCtl::staticMetaObject;
+    const int info = meta.indexOfClassInfo(property.name());
+    return QString::fromLatin1(info >= 0 ? meta.classInfo(info).value() : property.name());
 }
 
-// A stored value that is not a 32-bit number leaves the default in place.
-std::int32_t readInt32(const PanePropertyBag& bag, const QString& name, std::int32_t fallback) {
-    bool ok = false;
-    const qlonglong value = bag.ReadProperty(name, fallback).toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max())
-        return fallback;
-    return static_cast<std::int32_t>(value);
+template <typename Visit> void forEachStored(Visit visit) {
+    const QMetaObject& meta = torkExplorerBarCtl::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        if (const QMetaProperty property = meta.property(i); property.isStored())
+            visit(property);
+}
+
+// What a new pane has, and so what is not stored: every switch on and both
+// colours the window's.
+QVariant newPaneValue(const QMetaProperty& property) {
+    if (property.metaType().id() == QMetaType::Bool)
+        return true;
+    return kSysColourWindow;
+}
+
+// A stored property changed at run time: the core hears its name (read from
+// the property whose change signal this is), then the signal goes out.
+template <typename Value, typename Arg>
+void announce(torkExplorerBarCtl& pane, torkExplorerBarCtlPrivate& core,
+              void (torkExplorerBarCtl::*changed)(Value), Arg value) {
+    const QMetaMethod notify = QMetaMethod::fromSignal(changed);
+    forEachStored([&](const QMetaProperty& property) {
+        if (property.notifySignal() == notify)
+            core.propertyChanged(property.name());
+    });
+    (pane.*changed)(value);
+}
+
+// A stored value that is no 32-bit number leaves the default in place.
+QVariant readStored(const PanePropertyBag& bag, const QMetaProperty& property) {
+    const QVariant fallback = newPaneValue(property);
+    const QVariant stored = bag.ReadProperty(storedName(property), fallback);
+    if (property.metaType().id() == QMetaType::Bool)
+        return stored.toBool();
+    return zelvano::storedInt32(stored).value_or(fallback.toInt());
 }
 
 PaneImageList normalised(PaneImageList list) {
@@ -87,32 +112,28 @@ void torkExplorerBarCtl::setShowFocusRect(bool show) {
     if (show == d->state.ShowFocusRect)
         return;
     d->state.ShowFocusRect = show; // shows at the next repaint
-    d->propertyChanged("ShowFocusRect");
-    emit ShowFocusRectChanged(show);
+    announce(*this, *d, &torkExplorerBarCtl::ShowFocusRectChanged, show);
 }
 
 void torkExplorerBarCtl::setBackColorStart(OleColour colour) {
     if (colour == d->state.BackColorStart)
         return;
     d->state.BackColorStart = colour;
-    d->propertyChanged("BackColorStart");
-    emit BackColorStartChanged(colour);
+    announce(*this, *d, &torkExplorerBarCtl::BackColorStartChanged, colour);
 }
 
 void torkExplorerBarCtl::setBackColorEnd(OleColour colour) {
     if (colour == d->state.BackColorEnd)
         return;
     d->state.BackColorEnd = colour;
-    d->propertyChanged("BackColorEnd");
-    emit BackColorEndChanged(colour);
+    announce(*this, *d, &torkExplorerBarCtl::BackColorEndChanged, colour);
 }
 
 void torkExplorerBarCtl::setUseExplorerTransitionStyle(bool use) {
     if (use == d->state.UseExplorerTransitionStyle)
         return;
     d->state.UseExplorerTransitionStyle = use;
-    d->propertyChanged("UseExplorerTransitionStyle");
-    emit UseExplorerTransitionStyleChanged(use);
+    announce(*this, *d, &torkExplorerBarCtl::UseExplorerTransitionStyleChanged, use);
 }
 
 void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
@@ -122,8 +143,7 @@ void torkExplorerBarCtl::setUseExplorerStyle(bool use) {
     // May fall back to False when the themed images cannot be had. The bars
     // keep their measurements until they are next measured.
     d->paneChanged(torkExplorerBarCtlPrivate::PaneChange::Look);
-    d->propertyChanged("UseExplorerStyle");
-    emit UseExplorerStyleChanged(d->state.UseExplorerStyle);
+    announce(*this, *d, &torkExplorerBarCtl::UseExplorerStyleChanged, d->state.UseExplorerStyle);
 }
 
 void torkExplorerBarCtl::setStyle(std::int32_t style) {
@@ -153,30 +173,30 @@ void torkExplorerBarCtl::setRedraw(bool redraw) {
     if (redraw)
         d->relayoutAndRepaint();
     if (changed) {
-        d->propertyChanged("Redraw");
-        emit RedrawChanged(redraw);
+        announce(*this, *d, &torkExplorerBarCtl::RedrawChanged, redraw);
     }
 }
 
 void torkExplorerBarCtl::readProperties(const PanePropertyBag& bag) {
-    // Reading restores settings; it is not a change to announce.
+    // Reading restores settings; it is not a change to announce. Redraw is
+    // taken in last and quietly: one repaint at the end, not one per setting.
     d->setReadingProperties(true);
-    d->state.Redraw = false; // one repaint at the end, not one per setting
-    setUseExplorerStyle(readBool(bag, kUseExplorerTheme, true));
-    setUseExplorerTransitionStyle(readBool(bag, kUseExplorerTransitionStyle, true));
-    d->state.BackColorEnd = readInt32(bag, kBackColorEnd, kSysColourWindow);
-    d->state.BackColorStart = readInt32(bag, kBackColorStart, kSysColourWindow);
-    d->state.ShowFocusRect = readBool(bag, kShowFocusRect, true);
-    d->state.Redraw = readBool(bag, kRedraw, true);
+    d->state.Redraw = false;
+    bool redraw = true;
+    forEachStored([&](const QMetaProperty& property) {
+        const QVariant value = readStored(bag, property);
+        if (property.notifySignal() == QMetaMethod::fromSignal(&torkExplorerBarCtl::RedrawChanged))
+            redraw = value.toBool();
+        else
+            property.write(this, value);
+    });
+    d->state.Redraw = redraw;
     d->setReadingProperties(false);
     d->relayoutAndRepaint();
 }
 
 void torkExplorerBarCtl::writeProperties(PanePropertyBag& bag) const {
-    bag.WriteProperty(kUseExplorerTheme, d->state.UseExplorerStyle, true);
-    bag.WriteProperty(kUseExplorerTransitionStyle, d->state.UseExplorerTransitionStyle, true);
-    bag.WriteProperty(kBackColorEnd, d->state.BackColorEnd, kSysColourWindow);
-    bag.WriteProperty(kBackColorStart, d->state.BackColorStart, kSysColourWindow);
-    bag.WriteProperty(kShowFocusRect, d->state.ShowFocusRect, true);
-    bag.WriteProperty(kRedraw, d->state.Redraw, true);
+    forEachStored([&](const QMetaProperty& property) {
+        bag.WriteProperty(storedName(property), property.read(this), newPaneValue(property));
+    });
 }

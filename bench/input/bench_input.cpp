@@ -17,22 +17,6 @@ namespace {
 
 enum class Look { Themed, Emulated, Classic };
 
-// The main window's pane after start-up, built through the object model.
-void fillMainWindow(torkExplorerBarCtl& pane) {
-    pane.setRedraw(false);
-    auto convert = pane.Bars().Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область"));
-    convert.setIsSpecial(true);
-    for (const char16_t* text : {u"Длина", u"Вес", u"Объём", u"Площадь", u"Радиоактивность",
-                                 u"Температура", u"Скорость", u"Информация"})
-        convert.Items().Add({}, {}, QString::fromUtf16(text));
-    auto help = pane.Bars().Add({}, QStringLiteral("HELP"), QStringLiteral("Справка"));
-    for (const char16_t* text : {u"Лицензионное соглашение", u"Посетить домашнюю страничку",
-                                 u"Написать письмо автору", u"Информация о программе"})
-        help.Items().Add({}, {}, QString::fromUtf16(text));
-    pane.setRedraw(true);
-    convert.setTitle(QStringLiteral("Область: Длина"));
-}
-
 struct PaintCounter : QObject {
     long paints = 0;
     bool eventFilter(QObject*, QEvent* event) override {
@@ -54,7 +38,7 @@ void animationStep(benchmark::State& st, Look look) {
     pane->setBackColorStart(0);
     pane->setBackColorEnd(0);
     pane->setUseExplorerStyle(look != Look::Emulated);
-    fillMainWindow(*pane);
+    paintfix::buildMainWindow(*pane);
     window.show();
     QApplication::processEvents();
 

@@ -14,6 +14,7 @@ namespace zelvano::pane {
 namespace {
 
 bool pacing = true;
+int waits = 0;
 
 // Spaces the steps one display frame apart. Each step has painted and
 // flushed the window before the wait, so the wait processes no events:
@@ -27,6 +28,7 @@ public:
     void wait() {
         if (!on_)
             return;
+        ++waits;
         const qint64 left = PaneAnimation::kFrameMilliseconds - frame_.elapsed();
         if (left > 0)
             QThread::msleep(static_cast<unsigned long>(left));
@@ -78,6 +80,10 @@ bool hostsControl(const pcExplorerBar& bar) {
 
 void PaneAnimation::setPaced(bool paced) {
     pacing = paced;
+}
+
+int PaneAnimation::framesWaited() {
+    return waits;
 }
 
 bool PaneAnimation::isPaced() {

@@ -22,6 +22,9 @@ public:
     // the steps back to back (tests and benchmarks).
     static void setPaced(bool paced);
     static bool isPaced();
+    // The frames waited for between steps so far, in this process: what the
+    // pacing did, counted rather than timed (tests).
+    static int framesWaited();
 
     // Animates `bar`, whose full panel is `fullHeight` high, to BarExpanded
     // or BarCollapsed and leaves it there at rest. `showStep` shows each

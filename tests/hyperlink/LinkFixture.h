@@ -4,6 +4,7 @@
 // shell replaced by values the test controls.
 
 #include "HyperLink.h"
+#include "HyperLinkPrivate.h"
 
 #include <QLabel>
 #include <QList>
@@ -19,7 +20,7 @@ protected:
         link = new HyperLink(&holder);
         link->move(20, 20);
         link->setCaption(QStringLiteral("почта@example.org"));
-        link->setCursorSource([this] { return pointer; });
+        zelvano::link::HyperLinkPrivate::of(*link).setCursorSource([this] { return pointer; });
         link->setShellOpen([this](const QString& verb, const QString& target) {
             opened.append({verb, target});
         });

@@ -65,13 +65,13 @@ TEST_F(Accessible, StatesFollowTheBar) {
     show();
     pane->Bars().Item(2).Items().Item(2).setItemType(ItemKindText);
     QAccessibleInterface* title = named(QStringLiteral("Справка"));
-    QAccessibleInterface* text = named(QStringLiteral("Домашняя страничка"));
+    QAccessibleInterface* text = named(itemText(u"HELP:2"));
     EXPECT_EQ(text->role(), QAccessible::StaticText);
     EXPECT_TRUE(title->state().expandable);
     EXPECT_TRUE(title->state().expanded);
     EXPECT_FALSE(text->state().invisible);
 
-    QAccessibleInterface* link = named(QStringLiteral("О программе"));
+    QAccessibleInterface* link = named(itemText(u"HELP:4"));
     EXPECT_TRUE(link->state().focusable);
 
     pane->Bars().Item(2).setState(BarCollapsed);

@@ -5,7 +5,6 @@
 #include "paint/PaneMetrics.h"
 #include "torkExplorerBarCtlPrivate.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 
 #include <cmath>
@@ -133,16 +132,17 @@ TEST_F(Animation, ABarHostingAControlChangesWithoutSteps) {
 TEST_F(Animation, PacingSpacesTheStepsOneFrameApart) {
     auto bar = makeBar(1, 100);
     show();
+    steps.heights.clear();
+    const int before = PaneAnimation::framesWaited();
     PaneAnimation::setPaced(true);
-    QElapsedTimer clock;
-    clock.start();
     bar.setState(BarCollapsed);
-    const qint64 paced = clock.restart();
+    const int paced = PaneAnimation::framesWaited() - before;
+    EXPECT_EQ(steps.heights.size(), 14u);
+    EXPECT_EQ(paced, 14) << "one frame after every step";
     PaneAnimation::setPaced(false);
     bar.setState(BarExpanded);
-    const qint64 unpaced = clock.elapsed();
-    EXPECT_GE(paced, 13 * PaneAnimation::kFrameMilliseconds) << "14 steps";
-    EXPECT_LT(unpaced, paced / 2);
+    EXPECT_EQ(steps.heights.size(), 28u);
+    EXPECT_EQ(PaneAnimation::framesWaited() - before, paced) << "unpaced: back to back";
 }
 
 // However tall a panel, its motion ends within 100 steps; the ordinary

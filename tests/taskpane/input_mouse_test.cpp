@@ -136,7 +136,7 @@ TEST_F(Mouse, HotTrackingShowsHandTipAndHighlight) {
 
 TEST_F(Mouse, TheHoverTimerNoticesThePointerLeavingWithoutHighlight) {
     QPoint pointer = pane->mapToGlobal(itemCentre(0, 0));
-    pane->setCursorSource([&] { return pointer; });
+    torkExplorerBarCtlPrivate::find(pane)->input()->setCursorSource([&] { return pointer; });
     const int timers = MTimer::liveTimers();
     QSignalSpy highlight(pane, &torkExplorerBarCtl::Highlight);
     moveTo(itemCentre(0, 0));

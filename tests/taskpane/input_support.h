@@ -4,6 +4,7 @@
 // geometry of its titles and items read back from the records, and mouse
 // moves sent as the window system sends them. Animation pacing is off.
 
+#include "Navigation.h"
 #include "input/PaneAnimation.h"
 #include "model/PaneElement.h"
 #include "torkExplorerBarCtl.h"
@@ -34,19 +35,28 @@ struct PaneFixture : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // The main window's two bars: eight categories and four help items.
+    // The main window's two bars, eight categories and four help items, with
+    // a mnemonic on every category and on the help bar's title.
     void fillMainWindow() {
+        using namespace zelvano::app;
         auto bars = pane->Bars();
-        auto convert = bars.Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область"));
-        convert.setIsSpecial(true);
-        for (const char16_t* text :
-             {u"&Длина", u"&Вес", u"&Объём", u"&Площадь", u"&Радиоактивность", u"&Температура",
-              u"&Скорость", u"&Информация"})
-            convert.Items().Add({}, {}, QString::fromUtf16(text));
-        auto help = bars.Add({}, QStringLiteral("HELP"), QStringLiteral("&Справка"));
-        for (const char16_t* text : {u"Лицензионное соглашение", u"Домашняя страничка",
-                                     u"Написать письмо", u"О программе"})
-            help.Items().Add({}, {}, QString::fromUtf16(text));
+        for (const NavigationBar& entry : navigationBars()) {
+            auto bar = bars.Add({}, entry.key.toString(),
+                                (entry.special ? QString() : QStringLiteral("&")) +
+                                    entry.title.toString());
+            if (entry.special)
+                bar.setIsSpecial(true);
+        }
+        for (const NavigationItem& item : navigationItems()) {
+            const bool category = navigationBars()[std::size_t(item.bar - 1)].special;
+            bars.Item(item.bar).Items().Add(
+                {}, {}, (category ? QStringLiteral("&") : QString()) + item.text.toString());
+        }
+    }
+
+    // The text of the main window's item under `key`, as the program has it.
+    static QString itemText(QStringView key) {
+        return zelvano::app::findNavigationItem(key)->text.toString();
     }
 
     const PaneState& state() const { return paneStateOf(*pane); }

@@ -46,14 +46,7 @@ protected:
             window.setFont(paintfix::windowFont());
         window.resize(260, 420);
         pane->setGeometry(0, 0, 233, 401);
-        auto convert =
-            pane->Bars().Add({}, QStringLiteral("CONVERT"), QStringLiteral("Область: Температура"));
-        convert.setIsSpecial(true);
-        for (const char16_t* text : {u"Длина", u"Вес", u"Радиоактивность", u"Температура"})
-            convert.Items().Add({}, {}, QString::fromUtf16(text));
-        auto help = pane->Bars().Add({}, QStringLiteral("HELP"), QStringLiteral("Справка"));
-        for (const char16_t* text : {u"Лицензионное соглашение", u"Посетить домашнюю страничку"})
-            help.Items().Add({}, {}, QString::fromUtf16(text));
+        paintfix::buildMainWindow(*pane);
     }
 
     QImage shot() const { return pane->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -67,7 +60,8 @@ TEST_P(FontChange, TextIsDrawnInTheRowsItWasMeasuredFor) {
     // so the pane draws its text again.
     auto convert = pane->Bars().Item(1);
     const QString title = convert.Title();
-    convert.setTitle(QStringLiteral("Область: Вес"));
+    convert.setTitle(
+        zelvano::app::navigationItemFor(zelvano::app::PanelId::Weight).categoryBarTitle.toString());
     convert.setTitle(title);
     const QImage after = shot();
 

@@ -1,24 +1,17 @@
 // The form-designer plugin as the designer and a form loader see it: what it
-// offers in the widget box, the controls it creates, and the task pane's
-// design-time form (no message hooks, no Alt+letter shortcuts, no timers).
+// offers in the widget box and the controls it creates.
 
 #include "HyperLink.h"
-#include "system/MSubclass.h"
-#include "system/MTimer.h"
 #include "torkExplorerBarCtl.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QPluginLoader>
-#include <QShortcut>
 #include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-using namespace zelvano::pane;
 
 namespace {
 
@@ -42,16 +35,6 @@ QString domClass(const QString& xml) {
     while (reader.readNextStartElement() && reader.name() != QLatin1String("widget")) {
     }
     return reader.attributes().value(QLatin1String("class")).toString();
-}
-
-// Moves the pointer down the middle of the pane, over every title and item.
-void sweepPointer(QWidget& pane) {
-    for (int y = 0; y < pane.height(); y += 3) {
-        const QPoint at(pane.width() / 2, y);
-        QMouseEvent move(QEvent::MouseMove, at, pane.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(&pane, &move);
-    }
 }
 
 TEST(DesignerPlugin, OffersBothControlsInOneGroupWithIconsAndTexts) {
@@ -107,35 +90,6 @@ TEST(DesignerPlugin, CreatesProgramControlsUntilTheDesignerInitialisesIt) {
     EXPECT_EQ(forDesigner->environment(), torkExplorerBarCtl::Environment::Designer);
     ASSERT_EQ(forDesigner->Bars().Count(), 1) << "the form's author sees a sample bar";
     EXPECT_GT(forDesigner->Bars().Item(1).Items().Count(), 0);
-}
-
-// The same pane in a program and in the designer: each with a bar whose
-// title has a mnemonic, in a window of its own, the pointer moved over it.
-TEST(DesignerPane, SetsUpNoHooksShortcutsOrTimers) {
-    const struct {
-        torkExplorerBarCtl::Environment environment;
-        bool live;
-    } cases[] = {{torkExplorerBarCtl::Environment::Program, true},
-                 {torkExplorerBarCtl::Environment::Designer, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.live ? "program" : "designer");
-        const int hookedBefore = MSubclass::hookedWindows();
-        const auto timersBefore = MTimer::systemTimersStarted();
-        QWidget window;
-        auto* pane = new torkExplorerBarCtl(&window, c.environment);
-        pane->resize(200, 300);
-        cExplorerBar bar = pane->Bars().Add({}, {}, QStringLiteral("&Tasks"));
-        bar.Items().Add({}, {}, QStringLiteral("&Open"));
-        bar.Items().Add({}, {}, QStringLiteral("&Close"));
-        sweepPointer(*pane);
-
-        EXPECT_EQ(MSubclass::attachmentCount(pane) > 0, c.live);
-        EXPECT_EQ(MSubclass::isHooked(&window), c.live) << "settings-change hook on the window";
-        EXPECT_EQ(MSubclass::hookedWindows() > hookedBefore, c.live);
-        EXPECT_EQ(window.findChildren<QShortcut*>().size() == 3, c.live);
-        EXPECT_EQ(MTimer::systemTimersStarted() > timersBefore, c.live) << "hover timer";
-        EXPECT_EQ(pane->Bars().Item(1).Items().Count(), 2) << "the object model works in both";
-    }
 }
 
 } // namespace

@@ -1,36 +1,29 @@
 #pragma once
 
-// Sample pane contents shared by the painting tests, the painting benchmark
-// and the render-pane tool: the main window's two bars, a showcase of every
-// kind of bar and item, and a bar with many items.
+// Sample pane contents shared by the painting tests, the benchmarks and the
+// render-pane tool: the main window's two bars with the program's own
+// captions and font, a showcase of every kind of bar and item, and a bar
+// with many items.
 
+#include "AppFont.h"
+#include "Navigation.h"
 #include "model/PaneRecords.h"
+#include "torkExplorerBarCtl.h"
 
 #include <QColor>
-#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+
+#include <vector>
 
 using namespace zelvano::pane;
 
 namespace paintfix {
 
-// The main window's face (Tahoma-compatible, 11 pixels) when fonts-wine is
-// installed, else the default face at that size. The bold face is loaded too,
-// so that titles are not synthesised.
+// The main window's font.
 inline QFont windowFont() {
-    static const QStringList families = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
-        const int id =
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-        return QFontDatabase::applicationFontFamilies(id);
-    }();
-    QFont font;
-    if (!families.isEmpty())
-        font.setFamilies(families);
-    font.setPixelSize(11);
-    return font;
+    return zelvano::app::windowFont();
 }
 
 inline pcExplorerBar& addBar(PaneState& s, const QString& title, bool special = false) {
@@ -65,19 +58,37 @@ inline pcExplorerBarItem& addItem(PaneState& s, pcExplorerBar& bar, const QStrin
     return *bar.items.back();
 }
 
-// The main window's pane after start-up.
+// The main window's pane after start-up: its bars and items, the category
+// bar titled for the first category.
 inline void fillMainWindow(PaneState& s) {
-    auto& convert = addBar(s, QStringLiteral("Область: Длина"), true);
-    for (const char16_t* text : {u"Длина", u"Вес", u"Объём", u"Площадь", u"Радиоактивность",
-                                 u"Температура", u"Скорость", u"Информация"})
-        addItem(s, convert, QString::fromUtf16(text));
-    auto& help = addBar(s, QStringLiteral("Справка"));
-    for (const char16_t* text : {u"Лицензионное соглашение", u"Посетить домашнюю страничку",
-                                 u"Написать письмо автору", u"Информация о программе"})
-        addItem(s, help, QString::fromUtf16(text));
+    using namespace zelvano::app;
+    std::vector<pcExplorerBar*> bars;
+    for (const NavigationBar& entry : navigationBars())
+        bars.push_back(&addBar(s,
+                               entry.special ? navigationItems().front().categoryBarTitle.toString()
+                                             : entry.title.toString(),
+                               entry.special));
+    for (const NavigationItem& item : navigationItems())
+        addItem(s, *bars.at(std::size_t(item.bar - 1)), item.text.toString());
     // As stored with the main window.
     s.BackColorStart = 0;
     s.BackColorEnd = 0;
+}
+
+// The main window's pane after start-up, built through the object model as
+// the window builds it.
+inline void buildMainWindow(torkExplorerBarCtl& pane) {
+    using namespace zelvano::app;
+    pane.setRedraw(false);
+    for (const NavigationBar& entry : navigationBars()) {
+        auto bar = pane.Bars().Add({}, entry.key.toString(), entry.title.toString());
+        if (entry.special)
+            bar.setIsSpecial(true);
+    }
+    for (const NavigationItem& item : navigationItems())
+        pane.Bars().Item(item.bar).Items().Add({}, item.key.toString(), item.text.toString());
+    pane.setRedraw(true);
+    pane.Bars().Item(1).setTitle(navigationItems().front().categoryBarTitle.toString());
 }
 
 // A round, two-tone 16-pixel icon (drawn at 2x for HiDPI).
