@@ -142,7 +142,7 @@ TEST_F(Accessible, TabbingInReportsTheMarkedElementLast) {
     before->setFocus();
     heard.clear();
     for (const auto& [key, element] : {std::pair(Qt::Key_Tab, QStringLiteral("Область")),
-                                       std::pair(Qt::Key_Backtab, QStringLiteral("О программе"))}) {
+                                       std::pair(Qt::Key_Backtab, itemText(u"HELP:4"))}) {
         before->setFocus();
         QTest::keyClick(QApplication::focusWidget(), key);
         ASSERT_TRUE(pane->hasFocus());
