@@ -26,8 +26,8 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME zelvano.exe)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/zelvano.ico)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/resources/License.rtf)
-    # Windows lists and compares installed versions as dotted numbers.
-    set(CPACK_ZELVANO_DISPLAY_VERSION ${PROJECT_VERSION})
+    # The version "Programs and Features" shows: the one in the file names.
+    set(CPACK_ZELVANO_DISPLAY_VERSION ${ZELVANO_PACKAGE_VERSION})
     include(CPack)
     return()
 endif()

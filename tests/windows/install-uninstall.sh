@@ -12,7 +12,9 @@ set -euo pipefail
 installer=$(realpath "$1")
 zip=${2:+$(realpath "$2")}
 root=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(sed -n 's/^project(Zelvano VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+# The version the installer's name gives is the one Windows must show.
+version=$(basename "$installer" | sed -n 's/^zelvano-\(.*\)-windows-x64-setup\.exe$/\1/p')
+[[ -n $version ]] || { echo "install-uninstall: no version in the name $(basename "$installer")" >&2; exit 2; }
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvano'
 
 source "$root/tests/windows/wine-prefix.sh"
@@ -69,7 +71,7 @@ target="$(wine_env LOCALAPPDATA)\Programs\Zelvano\zelvano.exe"
 grep -aqF "$target" "$shortcut" || fail "the shortcut does not lead to $target"
 [[ $(value DisplayName) == Zelvano ]] || fail "DisplayName is '$(value DisplayName)'"
 [[ $(value DisplayVersion) == "$version" ]] ||
-    fail "DisplayVersion is '$(value DisplayVersion)', not the project's $version"
+    fail "DisplayVersion is '$(value DisplayVersion)', not $version as in the installer's name"
 [[ -n $(value Publisher) ]] || fail "no Publisher in $key"
 for v in DisplayIcon UninstallString InstallLocation; do
     [[ $(value $v) == *'\AppData\Local\Programs\Zelvano'* ]] || fail "$v is '$(value $v)'"
