@@ -18,6 +18,7 @@ if(WIN32)
     set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/ZelvanoPackageGenerators.cmake)
     # The installer: our own template, since CMake's installs for all users.
     set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+    set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ZelvanoPackageStaging.cmake)
     set(CPACK_MONOLITHIC_INSTALL ON)
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Zelvano)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zelvano)
