@@ -137,6 +137,7 @@ contents >"$work/contents.before"
 # A session started without a display would take the program in too.
 settle "the checks"
 (cd "$folder" && DISPLAY=:$number exec "$wine" zelvano.exe) >/dev/null 2>&1 &
+program=$!
 DISPLAY=:$number timeout 120 xdotool search --sync --onlyvisible --name '^Zelvano 3\.0$' >/dev/null ||
     fail "the installed zelvano.exe showed no window within 120 s"
 code=0
@@ -151,6 +152,7 @@ diff "$work/contents.before" "$work/contents.after" >"$work/diff" ||
 $(cat "$work/diff")"
 check_install "$version"
 "$wineserver" -k
+wait "$program" 2>/dev/null || true
 kill "$xvfb"
 
 uninstall
