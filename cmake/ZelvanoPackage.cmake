@@ -18,6 +18,7 @@ if(WIN32)
     set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/ZelvanoPackageGenerators.cmake)
     # The installer: our own template, since CMake's installs for all users.
     set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+    set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ZelvanoPackageStaging.cmake)
     set(CPACK_MONOLITHIC_INSTALL ON)
     set(CPACK_PACKAGE_INSTALL_DIRECTORY Zelvano)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zelvano)
@@ -26,8 +27,8 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME zelvano.exe)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/zelvano.ico)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/resources/License.rtf)
-    # Windows lists and compares installed versions as dotted numbers.
-    set(CPACK_ZELVANO_DISPLAY_VERSION ${PROJECT_VERSION})
+    # The version "Programs and Features" shows: the one in the file names.
+    set(CPACK_ZELVANO_DISPLAY_VERSION ${ZELVANO_PACKAGE_VERSION})
     include(CPack)
     return()
 endif()
