@@ -5,6 +5,8 @@
 
 #include "CommonExport.h"
 
+#include <QMetaObject>
+#include <QMetaProperty>
 #include <QVariant>
 
 #include <cstdint>
@@ -17,5 +19,13 @@ namespace zelvano {
 // -2147483635. Nothing for an empty value, a boolean, a list or anything
 // else that is no number within that range.
 ZELVANO_COMMON_EXPORT std::optional<std::int32_t> storedInt32(const QVariant& value);
+
+// A control's stored settings are its own properties marked stored, in the
+// order they are declared.
+template <typename Visit> void forEachStoredProperty(const QMetaObject& meta, Visit visit) {
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        if (const QMetaProperty property = meta.property(i); property.isStored())
+            visit(property);
+}
 
 } // namespace zelvano

@@ -69,10 +69,7 @@ std::optional<QVariant> readStored(const QVariant& value, const QMetaProperty& p
 
 // Saved settings are the stored properties, under their names.
 template <typename Visit> void forEachStored(Visit visit) {
-    const QMetaObject& meta = HyperLink::staticMetaObject;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
-        if (const QMetaProperty property = meta.property(i); property.isStored())
-            visit(property);
+    zelvano::forEachStoredProperty(HyperLink::staticMetaObject, visit);
 }
 
 bool isFont(const QMetaProperty& property) {

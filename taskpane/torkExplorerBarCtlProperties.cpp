@@ -22,10 +22,7 @@ QString storedName(const QMetaProperty& property) {
 }
 
 template <typename Visit> void forEachStored(Visit visit) {
-    const QMetaObject& meta = torkExplorerBarCtl::staticMetaObject;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
-        if (const QMetaProperty property = meta.property(i); property.isStored())
-            visit(property);
+    zelvano::forEachStoredProperty(torkExplorerBarCtl::staticMetaObject, visit);
 }
 
 // What a new pane has, and so what is not stored: every switch on and both
