@@ -5,6 +5,7 @@
 # without it every face falls back to DejaVu, whose wider captions are cut.
 #   source wine-prefix.sh; wine_prefix DIR [--no-window-manager]
 #   (exports WINEPREFIX=DIR)
+#   wine_keep_server: keep the prefix's server running until wineserver -k
 #   wine_env NAME: the prefix's value of %NAME%
 #   wine_unix_path 'C:\a\b': that path in the prefix, as a Unix path
 # --no-window-manager is for a virtual display where none runs: Wine hands
@@ -27,6 +28,16 @@ wine_prefix() {
     "$wineserver" -w 2>/dev/null
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
         "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# Keeps the prefix's Wine server running between programs (one that exits
+# between two of them now and then leaves the next without output) and starts
+# the prefix's system processes now, their output going nowhere: under a kept
+# server they outlive the program that starts them and would hold its output
+# open, so that whoever reads it waits for ever.
+wine_keep_server() {
+    "$wineserver" -p >/dev/null 2>&1
+    "$wine" cmd /c exit >/dev/null 2>&1
 }
 
 wine_env() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
