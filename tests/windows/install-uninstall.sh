@@ -131,7 +131,7 @@ done
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
 read -r -t 30 number <&"$fd" || fail "no Xvfb"
 contents >"$work/contents.before"
 # A session started without a display would take the program in too.
