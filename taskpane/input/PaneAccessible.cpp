@@ -19,13 +19,8 @@ QHash<const QWidget*, PaneAccessible*>& livePanes() {
     return panes;
 }
 
-PaneAccessible::EventSink eventSink = nullptr;
-
 void notify(QAccessibleEvent& event) {
-    if (eventSink)
-        eventSink(&event);
-    else
-        QAccessible::updateAccessibility(&event);
+    QAccessible::updateAccessibility(&event);
 }
 
 quint64 keyOf(PaneElement e) {
@@ -321,8 +316,7 @@ void PaneAccessible::stateChanged(QWidget& pane, std::int32_t barId) {
     QAccessibleInterface* title = iface->elementInterface(PaneElement::title(barId));
     QAccessibleStateChangeEvent event(title, changed);
     notify(event);
-    if (!eventSink)
-        reportExpandedState(title, title->state().expanded);
+    reportExpandedState(title, title->state().expanded);
 }
 
 void PaneAccessible::elementsChanged(QWidget& pane) {
@@ -332,10 +326,6 @@ void PaneAccessible::elementsChanged(QWidget& pane) {
     iface->forgetStale();
     QAccessibleEvent event(&pane, QAccessible::ObjectReorder);
     notify(event);
-}
-
-void PaneAccessible::setEventSink(EventSink sink) {
-    eventSink = sink;
 }
 
 } // namespace zelvano::pane

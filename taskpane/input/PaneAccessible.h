@@ -31,10 +31,6 @@ public:
     static void focusMoved(QWidget& pane, PaneElement element);
     static void stateChanged(QWidget& pane, std::int32_t barId);
     static void elementsChanged(QWidget& pane);
-    // Where those notifications go: QAccessible::updateAccessibility unless
-    // set (a test without a platform bridge listens here).
-    using EventSink = void (*)(QAccessibleEvent* event);
-    static void setEventSink(EventSink sink);
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override;

@@ -1,6 +1,7 @@
 // Accessibility, in process: the pane's children with their names, roles
 // and states, the press action, and the events an assistive client hears.
 
+#include "ListeningClient.h"
 #include "input/PaneAccessible.h"
 #include "input_support.h"
 
@@ -14,23 +15,25 @@ namespace {
 
 using inputtest::PaneFixture;
 
-std::vector<std::pair<QAccessible::Event, QString>> heard;
-
-void record(QAccessibleEvent* event) {
-    QAccessibleInterface* iface = event->accessibleInterface();
-    heard.emplace_back(event->type(), iface ? iface->text(QAccessible::Name) : QString());
-}
-
 struct Accessible : PaneFixture {
+    // An assistive client in process, with accessibility active: the pane's
+    // events take the path they take for a screen reader.
+    zelvano::test::ListeningClient client;
     QAccessibleInterface* root = nullptr;
 
     Accessible() {
         fillMainWindow();
         root = QAccessible::queryAccessibleInterface(pane);
-        heard.clear();
-        PaneAccessible::setEventSink(record);
+        client.clear();
     }
-    ~Accessible() override { PaneAccessible::setEventSink(nullptr); }
+
+    // What the client heard: each event with its element's name.
+    std::vector<std::pair<QAccessible::Event, QString>> heard() const {
+        std::vector<std::pair<QAccessible::Event, QString>> all;
+        for (const auto& h : client.heard())
+            all.emplace_back(h.type, h.name);
+        return all;
+    }
 
     QAccessibleInterface* named(const QString& name) const {
         for (int i = 0; i < root->childCount(); ++i)
@@ -83,8 +86,12 @@ TEST_F(Accessible, StatesFollowTheBar) {
     // Hidden in the collapsed bar: not showing, and no focus to take.
     EXPECT_TRUE(link->state().invisible);
     EXPECT_FALSE(link->state().focusable);
-    EXPECT_TRUE(std::count(heard.begin(), heard.end(),
-                           std::pair(QAccessible::StateChanged, QStringLiteral("Справка"))));
+    const auto& all = client.heard();
+    const auto change = std::find_if(all.begin(), all.end(), [](const auto& h) {
+        return h.type == QAccessible::StateChanged && h.name == QStringLiteral("Справка");
+    });
+    ASSERT_NE(change, all.end());
+    EXPECT_TRUE(change->changed.expanded && change->changed.collapsed);
 }
 
 TEST_F(Accessible, ThePaneIsNamedByItsHost) {
@@ -117,8 +124,8 @@ TEST_F(Accessible, FocusFollowsTheMarkAndRemovedElementsGoAway) {
     pane->setFocus();
     QTest::keyClick(pane, Qt::Key_Down);
     QTest::keyClick(pane, Qt::Key_Down);
-    ASSERT_FALSE(heard.empty());
-    EXPECT_EQ(heard.back(), std::pair(QAccessible::Focus, QStringLiteral("Длина")));
+    ASSERT_FALSE(heard().empty());
+    EXPECT_EQ(heard().back(), std::pair(QAccessible::Focus, QStringLiteral("Длина")));
     EXPECT_EQ(root->focusChild(), named(QStringLiteral("Длина")));
     EXPECT_TRUE(root->focusChild()->state().focused);
 
@@ -127,8 +134,8 @@ TEST_F(Accessible, FocusFollowsTheMarkAndRemovedElementsGoAway) {
     EXPECT_EQ(root->childCount(), 13);
     EXPECT_EQ(named(QStringLiteral("Вес")), nullptr);
     EXPECT_EQ(QAccessible::accessibleInterface(gone), nullptr) << "released";
-    ASSERT_FALSE(heard.empty());
-    EXPECT_EQ(heard.back(), std::pair(QAccessible::ObjectReorder, QString()));
+    ASSERT_FALSE(heard().empty());
+    EXPECT_EQ(heard().back(), std::pair(QAccessible::ObjectReorder, QString()));
 }
 
 // Tabbing in from another control, the pane itself is reported first (by
@@ -140,23 +147,23 @@ TEST_F(Accessible, TabbingInReportsTheMarkedElementLast) {
     QWidget::setTabOrder(before, pane);
     show();
     before->setFocus();
-    heard.clear();
+    client.clear();
     for (const auto& [key, element] : {std::pair(Qt::Key_Tab, QStringLiteral("Область")),
                                        std::pair(Qt::Key_Backtab, itemText(u"HELP:4"))}) {
         before->setFocus();
         QTest::keyClick(QApplication::focusWidget(), key);
         ASSERT_TRUE(pane->hasFocus());
-        heard.clear();
+        client.clear();
         QCoreApplication::processEvents();
-        ASSERT_FALSE(heard.empty());
-        EXPECT_EQ(heard.back(), std::pair(QAccessible::Focus, element));
+        ASSERT_FALSE(heard().empty());
+        EXPECT_EQ(heard().back(), std::pair(QAccessible::Focus, element));
     }
     // Focus that has left again by the time the report is due is not reported.
     pane->setFocus(Qt::TabFocusReason);
     before->setFocus();
-    heard.clear();
+    client.clear();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(heard.empty());
+    EXPECT_TRUE(heard().empty());
 }
 
 } // namespace
