@@ -14,7 +14,13 @@ namespace zelvano::pane {
 namespace {
 
 bool pacing = true;
-int waits = 0;
+
+void sleepFor(int milliseconds) {
+    if (milliseconds > 0)
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+PaneAnimation::Sleeper sleeper = sleepFor;
 
 // Spaces the steps one display frame apart. Each step has painted and
 // flushed the window before the wait, so the wait processes no events:
@@ -28,10 +34,8 @@ public:
     void wait() {
         if (!on_)
             return;
-        ++waits;
         const qint64 left = PaneAnimation::kFrameMilliseconds - frame_.elapsed();
-        if (left > 0)
-            QThread::msleep(static_cast<unsigned long>(left));
+        sleeper(static_cast<int>(std::max<qint64>(left, 0)));
         frame_.restart();
     }
 
@@ -82,8 +86,8 @@ void PaneAnimation::setPaced(bool paced) {
     pacing = paced;
 }
 
-int PaneAnimation::framesWaited() {
-    return waits;
+void PaneAnimation::setSleeper(Sleeper next) {
+    sleeper = next ? next : sleepFor;
 }
 
 bool PaneAnimation::isPaced() {

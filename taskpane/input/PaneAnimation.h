@@ -22,9 +22,11 @@ public:
     // the steps back to back (tests and benchmarks).
     static void setPaced(bool paced);
     static bool isPaced();
-    // The frames waited for between steps so far, in this process: what the
-    // pacing did, counted rather than timed (tests).
-    static int framesWaited();
+    // What waits between paced steps, given the milliseconds left of the
+    // frame (0 when the step took the whole frame): a thread sleep unless
+    // set (tests record the waits instead).
+    using Sleeper = void (*)(int milliseconds);
+    static void setSleeper(Sleeper sleeper);
 
     // Animates `bar`, whose full panel is `fullHeight` high, to BarExpanded
     // or BarCollapsed and leaves it there at rest. `showStep` shows each

@@ -4,11 +4,13 @@
 
 #include "AppFont.h"
 #include "AppTestSupport.h"
+#include "Navigation.h"
 #include "TestSystem.h"
 #include "paint_harness.h"
 #include "torkExplorerBarCtlPrivate.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QRawFont>
 
 using namespace zelvano::pane;
@@ -49,6 +51,26 @@ TEST_F(PaneLookTest, ThePaneIsNamedForScreenReaders) {
     QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(window->taskPane());
     ASSERT_NE(pane, nullptr);
     EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Навигация"));
+}
+
+// The controls' tests, benchmarks and tools fill a pane from a sample of the
+// main window's, kept beside them: it must hold the program's captions and
+// font, row for row.
+TEST(PaneSample, HoldsTheProgramsCaptionsAndFont) {
+    const auto rows = [](const auto& bars, const auto& items) {
+        QString out;
+        for (const auto& bar : bars)
+            out += QStringLiteral("%1 %2 %3\n").arg(bar.key, bar.title).arg(bar.special);
+        for (const auto& item : items)
+            out += QStringLiteral("%1 %2 %3 %4\n")
+                       .arg(item.bar)
+                       .arg(item.key, item.text, item.categoryBarTitle);
+        return out.toStdString();
+    };
+    EXPECT_EQ(rows(paintfix::kMainWindowBars, paintfix::kMainWindowItems),
+              rows(navigationBars(), navigationItems()));
+    EXPECT_EQ(QFontInfo(paintfix::windowFont()).family(), QFontInfo(windowFont()).family());
+    EXPECT_EQ(paintfix::windowFont().pixelSize(), windowFont().pixelSize());
 }
 
 struct RenderCase {

@@ -5,8 +5,11 @@
 #include "paint/PaneMetrics.h"
 #include "torkExplorerBarCtlPrivate.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -129,20 +132,40 @@ TEST_F(Animation, ABarHostingAControlChangesWithoutSteps) {
     EXPECT_FALSE(label->isVisible());
 }
 
+// The waits asked for between paced steps: after every step, what is left of
+// the frame (a step here takes less than one).
+std::vector<int> waits;
+
 TEST_F(Animation, PacingSpacesTheStepsOneFrameApart) {
     auto bar = makeBar(1, 100);
     show();
     steps.heights.clear();
-    const int before = PaneAnimation::framesWaited();
+    waits.clear();
+    PaneAnimation::setSleeper([](int milliseconds) { waits.push_back(milliseconds); });
+    const auto restore = qScopeGuard([] {
+        PaneAnimation::setSleeper(nullptr);
+        PaneAnimation::setPaced(false);
+    });
     PaneAnimation::setPaced(true);
     bar.setState(BarCollapsed);
-    const int paced = PaneAnimation::framesWaited() - before;
     EXPECT_EQ(steps.heights.size(), 14u);
-    EXPECT_EQ(paced, 14) << "one frame after every step";
+    ASSERT_EQ(waits.size(), 14u) << "one wait after every step";
+    for (int wait : waits) {
+        EXPECT_GE(wait, 0);
+        EXPECT_LE(wait, PaneAnimation::kFrameMilliseconds);
+    }
+    EXPECT_GT(*std::max_element(waits.begin(), waits.end()), 0) << "the rest of the frame";
     PaneAnimation::setPaced(false);
     bar.setState(BarExpanded);
     EXPECT_EQ(steps.heights.size(), 28u);
-    EXPECT_EQ(PaneAnimation::framesWaited() - before, paced) << "unpaced: back to back";
+    EXPECT_EQ(waits.size(), 14u) << "unpaced: back to back";
+
+    PaneAnimation::setSleeper(nullptr);
+    PaneAnimation::setPaced(true);
+    QElapsedTimer motion;
+    motion.start();
+    bar.setState(BarCollapsed);
+    EXPECT_GE(motion.elapsed(), 14 * PaneAnimation::kFrameMilliseconds) << "the thread sleeps";
 }
 
 // However tall a panel, its motion ends within 100 steps; the ordinary

@@ -4,8 +4,8 @@
 // geometry of its titles and items read back from the records, and mouse
 // moves sent as the window system sends them. Animation pacing is off.
 
-#include "Navigation.h"
 #include "input/PaneAnimation.h"
+#include "main_window_sample.h"
 #include "model/PaneElement.h"
 #include "torkExplorerBarCtl.h"
 #include "torkExplorerBarCtlPrivate.h"
@@ -38,25 +38,25 @@ struct PaneFixture : ::testing::Test {
     // The main window's two bars, eight categories and four help items, with
     // a mnemonic on every category and on the help bar's title.
     void fillMainWindow() {
-        using namespace zelvano::app;
+        using namespace paintfix;
         auto bars = pane->Bars();
-        for (const NavigationBar& entry : navigationBars()) {
+        for (const SampleBar& entry : kMainWindowBars) {
             auto bar = bars.Add({}, entry.key.toString(),
                                 (entry.special ? QString() : QStringLiteral("&")) +
                                     entry.title.toString());
             if (entry.special)
                 bar.setIsSpecial(true);
         }
-        for (const NavigationItem& item : navigationItems()) {
-            const bool category = navigationBars()[std::size_t(item.bar - 1)].special;
+        for (const SampleItem& item : kMainWindowItems) {
+            const bool category = kMainWindowBars[std::size_t(item.bar - 1)].special;
             bars.Item(item.bar).Items().Add(
                 {}, {}, (category ? QStringLiteral("&") : QString()) + item.text.toString());
         }
     }
 
-    // The text of the main window's item under `key`, as the program has it.
+    // The text of the main window's item under `key`.
     static QString itemText(QStringView key) {
-        return zelvano::app::findNavigationItem(key)->text.toString();
+        return paintfix::mainWindowItem(key).text.toString();
     }
 
     const PaneState& state() const { return paneStateOf(*pane); }

@@ -60,8 +60,7 @@ TEST_P(FontChange, TextIsDrawnInTheRowsItWasMeasuredFor) {
     // so the pane draws its text again.
     auto convert = pane->Bars().Item(1);
     const QString title = convert.Title();
-    convert.setTitle(
-        zelvano::app::navigationItemFor(zelvano::app::PanelId::Weight).categoryBarTitle.toString());
+    convert.setTitle(paintfix::mainWindowItem(u"CN:02").categoryBarTitle.toString());
     convert.setTitle(title);
     const QImage after = shot();
 

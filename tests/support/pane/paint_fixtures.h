@@ -1,12 +1,10 @@
 #pragma once
 
 // Sample pane contents shared by the painting tests, the benchmarks and the
-// render-pane tool: the main window's two bars with the program's own
-// captions and font, a showcase of every kind of bar and item, and a bar
-// with many items.
+// render-pane tool: the main window's two bars (main_window_sample.h), a
+// showcase of every kind of bar and item, and a bar with many items.
 
-#include "AppFont.h"
-#include "Navigation.h"
+#include "main_window_sample.h"
 #include "model/PaneRecords.h"
 #include "torkExplorerBarCtl.h"
 
@@ -20,11 +18,6 @@
 using namespace zelvano::pane;
 
 namespace paintfix {
-
-// The main window's font.
-inline QFont windowFont() {
-    return zelvano::app::windowFont();
-}
 
 inline pcExplorerBar& addBar(PaneState& s, const QString& title, bool special = false) {
     auto bar = std::make_unique<pcExplorerBar>();
@@ -61,14 +54,13 @@ inline pcExplorerBarItem& addItem(PaneState& s, pcExplorerBar& bar, const QStrin
 // The main window's pane after start-up: its bars and items, the category
 // bar titled for the first category.
 inline void fillMainWindow(PaneState& s) {
-    using namespace zelvano::app;
     std::vector<pcExplorerBar*> bars;
-    for (const NavigationBar& entry : navigationBars())
+    for (const SampleBar& entry : kMainWindowBars)
         bars.push_back(&addBar(s,
-                               entry.special ? navigationItems().front().categoryBarTitle.toString()
+                               entry.special ? kMainWindowItems.front().categoryBarTitle.toString()
                                              : entry.title.toString(),
                                entry.special));
-    for (const NavigationItem& item : navigationItems())
+    for (const SampleItem& item : kMainWindowItems)
         addItem(s, *bars.at(std::size_t(item.bar - 1)), item.text.toString());
     // As stored with the main window.
     s.BackColorStart = 0;
@@ -78,17 +70,16 @@ inline void fillMainWindow(PaneState& s) {
 // The main window's pane after start-up, built through the object model as
 // the window builds it.
 inline void buildMainWindow(torkExplorerBarCtl& pane) {
-    using namespace zelvano::app;
     pane.setRedraw(false);
-    for (const NavigationBar& entry : navigationBars()) {
+    for (const SampleBar& entry : kMainWindowBars) {
         auto bar = pane.Bars().Add({}, entry.key.toString(), entry.title.toString());
         if (entry.special)
             bar.setIsSpecial(true);
     }
-    for (const NavigationItem& item : navigationItems())
+    for (const SampleItem& item : kMainWindowItems)
         pane.Bars().Item(item.bar).Items().Add({}, item.key.toString(), item.text.toString());
     pane.setRedraw(true);
-    pane.Bars().Item(1).setTitle(navigationItems().front().categoryBarTitle.toString());
+    pane.Bars().Item(1).setTitle(kMainWindowItems.front().categoryBarTitle.toString());
 }
 
 // A round, two-tone 16-pixel icon (drawn at 2x for HiDPI).
