@@ -96,17 +96,15 @@ expect_element Edit "Результат" "value=ro:"
 expect_element Button "Справка" "expand=Expanded"
 expect_element Hyperlink "Вес" "focusable"
 expect_element Custom "" "announcer"
-# The buttons right under each unit group.
-for group in "Из:" "В:"; do
-    held=$(awk -F'\t' -v g="$group" '
-        $4 == "Group" && $5 == g { depth = $3; inside = 1; next }
-        inside && $3 <= depth { inside = 0 }
-        inside && $3 == depth + 1 && $4 == "RadioButton" { n++ }
-        END { print n + 0 }' <<<"$start")
-    ((held > 0)) || fail "the group '$group' holds no RadioButton"
-done
-radios=$(awk -F'\t' '$4 == "RadioButton" && $6 == "focusable"' <<<"$start" | wc -l)
-[[ $radios -gt 0 ]] || fail "no RadioButton in the tree"
+# Every unit button lies in the group "Из:" or "В:", as many in each.
+held=$(awk -F'\t' '
+    $4 == "Group" && ($5 == "Из:" || $5 == "В:") { depth = $3; group = $5; next }
+    group != "" && $3 <= depth { group = "" }
+    $4 == "RadioButton" { n[group == "" ? "outside" : group]++ }
+    END { printf "%d %d %d", n["Из:"], n["В:"], n["outside"] }' <<<"$start")
+read -r from_units to_units outside <<<"$held"
+((from_units > 0 && from_units == to_units && outside == 0)) ||
+    fail "RadioButtons in 'Из:', in 'В:' and outside both: $held"
 
 # Into the pane, onto "Вес", opened: the panel is announced, the focus stays.
 key_to Tab "Область: Длина"
@@ -185,7 +183,7 @@ for _ in $(seq 60); do
 done
 kill "$program" 2>/dev/null
 
-echo "uia-check: $focusable focusable elements, all named ($types)"
+echo "uia-check: $focusable focusable elements, all named ($types); $from_units RadioButtons in 'Из:', $to_units in 'В:'"
 echo "uia-check: the conversion raised:"
 awk -F'\t' '{ $1 = $1; print "    " $0 }' OFS=' | ' <<<"$conversion"
 if ((failures)); then
