@@ -6,6 +6,7 @@
 #include "HyperLink.h"
 #include "LineShape.h"
 #include "PanelLayout.h"
+#include "TextStopLabel.h"
 #include "ToolkitServices.h"
 
 #include <QGroupBox>
@@ -47,12 +48,9 @@ Widget* place(Widget* widget, const QString& name, const TwipsRect& rect) {
 }
 
 QLabel* label(const QString& text, QWidget* parent, const QString& name, const TwipsRect& rect) {
-    auto* created = place(new QLabel(text, parent), name, rect);
+    auto* created = place(new TextStopLabel(text, parent), name, rect);
     created->setTextFormat(Qt::PlainText);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Tab stops at every text, so that a screen reader, which reads what has
-    // the focus, reads the panel whole; a label draws no focus mark.
-    created->setFocusPolicy(Qt::TabFocus);
     return created;
 }
 

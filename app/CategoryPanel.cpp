@@ -1,7 +1,7 @@
 #include "CategoryPanel.h"
 
-#include "Announcer.h"
-#include "PanelAccessible.h"
+#include "accessibility/Announcer.h"
+#include "accessibility/PanelAccessible.h"
 #include "PanelLayout.h"
 
 #include <QButtonGroup>

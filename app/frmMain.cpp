@@ -2,7 +2,7 @@
 
 #include "AboutPanel.h"
 #include "AboutTexts.h"
-#include "Announcer.h"
+#include "accessibility/Announcer.h"
 #include "AppFont.h"
 #include "AppIcon.h"
 #include "CategoryPanel.h"

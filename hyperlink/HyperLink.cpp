@@ -72,8 +72,9 @@ HyperLink::HyperLink(QWidget* parent)
     d->label->setTarget(d->target);
     d->label->installEventFilter(this);
     d->label->setActivator([this] { click(); });
+    // The link inside is the Tab stop and what a screen reader reads; the
+    // control itself passes the focus on and is not offered as focusable.
     setFocusProxy(d->label);
-    setFocusPolicy(Qt::TabFocus);
 
     d->leaveTimer->setObjectName(QStringLiteral("leaveTimer"));
     d->leaveTimer->setInterval(kLeavePollMs);

@@ -191,6 +191,42 @@ TEST_F(AboutPanelTest, TheEtchedRuleIsDrawn) {
     }
 }
 
+// Tabbing through the panel, each text and link shows the focus mark around
+// itself while it has the focus, and nothing of it once the focus moves on.
+TEST_F(AboutPanelTest, TheFocusIsSeenOnEveryTextAndLink) {
+    click(QStringLiteral("HELP:4"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QImage unfocused = about().grab().toImage();
+    const char* stops[] = {"lblVersion", "lblCopyright", "Label3",  "label",
+                           "Label4",     "label",        "lblMoney"};
+    child("lblCopyright")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    int marked = 0;
+    for (const char* stop : stops) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(w->objectName(), QLatin1String(stop));
+        ++marked;
+        const QImage focused = about().grab().toImage();
+        const QRect place(w->mapTo(&about(), QPoint(0, 0)), w->size());
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                    ++(place.contains(QPoint(x, y) / focused.devicePixelRatio()) ? inside
+                                                                                 : outside);
+        EXPECT_GT(inside, 20) << "no focus mark drawn";
+        EXPECT_EQ(outside, 0);
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    EXPECT_EQ(marked, 7);
+    EXPECT_FALSE(about().isAncestorOf(QApplication::focusWidget())) << "the focus has left";
+    EXPECT_EQ(about().grab().toImage(), unfocused);
+}
+
 // The document "Лицензионное соглашение" opens lies beside the program in the
 // build tree, the same as the one installed.
 TEST(LicenceDocument, LiesBesideTheBuiltProgram) {

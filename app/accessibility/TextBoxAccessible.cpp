@@ -1,10 +1,11 @@
-#include "TextBoxAccessible.h"
+#include "accessibility/TextBoxAccessible.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <vector>
 
 namespace zelvano::app {
@@ -139,8 +140,10 @@ void TextBoxAccessible::setText(QAccessible::Text t, const QString& text) {
         return;
     }
     // A read-only box takes no text from outside, as it takes none typed.
-    if (!box()->isReadOnly())
-        box()->setText(text);
+    if (!box()->isReadOnly()) {
+        box()->selectAll();
+        box()->insert(text);
+    }
 }
 
 QAccessible::State TextBoxAccessible::state() const {
@@ -184,8 +187,10 @@ void TextBoxAccessible::removeSelection(int selectionIndex) {
 }
 
 void TextBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
-    if (selectionIndex == 0)
-        box()->setSelection(startOffset, endOffset - startOffset);
+    if (selectionIndex != 0)
+        return;
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    box()->setSelection(start, end - start);
 }
 
 int TextBoxAccessible::cursorPosition() const {
@@ -193,13 +198,24 @@ int TextBoxAccessible::cursorPosition() const {
 }
 
 void TextBoxAccessible::setCursorPosition(int position) {
-    box()->setCursorPosition(position);
+    box()->setCursorPosition(std::clamp(position, 0, characterCount()));
 }
 
 QString TextBoxAccessible::text(int startOffset, int endOffset) const {
-    if (startOffset > endOffset)
+    if (startOffset > endOffset && endOffset != -1)
         return {};
-    return readableText().mid(startOffset, endOffset - startOffset);
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    return readableText().mid(start, end - start);
+}
+
+// Offsets from a client may be anything: -1 as an end stands for the end of
+// the text, everything else is held within the text, so that no arithmetic
+// on them can overflow and no string is read outside its bounds.
+std::pair<int, int> TextBoxAccessible::clampedRange(int startOffset, int endOffset) const {
+    const int length = characterCount();
+    const int start = std::clamp(startOffset, 0, length);
+    const int end = endOffset == -1 ? length : std::clamp(endOffset, 0, length);
+    return {std::min(start, end), std::max(start, end)};
 }
 
 // -2 stands for the cursor and -1 for the end of the text.
@@ -257,8 +273,9 @@ int TextBoxAccessible::offsetAtPoint(const QPoint& point) const {
 }
 
 void TextBoxAccessible::scrollToSubstring(int startIndex, int endIndex) {
-    box()->setCursorPosition(endIndex);
-    box()->setCursorPosition(startIndex);
+    const auto [start, end] = clampedRange(startIndex, endIndex);
+    box()->setCursorPosition(end);
+    box()->setCursorPosition(start);
 }
 
 // One font and one colour: a single run without attributes spans the text.
@@ -277,17 +294,26 @@ QString TextBoxAccessible::attributes(int offset, int* startOffset, int* endOffs
 }
 
 void TextBoxAccessible::deleteText(int startOffset, int endOffset) {
+    if (startOffset >= endOffset && endOffset != -1)
+        return;
     replaceText(startOffset, endOffset, QString());
 }
 
 void TextBoxAccessible::insertText(int offset, const QString& text) {
+    if (offset < 0 || offset > characterCount())
+        return;
     replaceText(offset, offset, text);
 }
 
+// A client edits as a user would: the piece is selected and typed over, so
+// the box's length limit, validator, undo and signals apply. A reversed
+// range is refused rather than read as another piece of the text.
 void TextBoxAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
-    if (box()->isReadOnly())
+    if (box()->isReadOnly() || (startOffset > endOffset && endOffset != -1))
         return;
-    box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    const auto [start, end] = clampedRange(startOffset, endOffset);
+    box()->setSelection(start, end - start);
+    box()->insert(text);
 }
 
 } // namespace zelvano::app

@@ -1,4 +1,4 @@
-#include "Announcer.h"
+#include "accessibility/Announcer.h"
 
 #include <QAccessible>
 
@@ -13,12 +13,8 @@ Announcer::Announcer(QWidget* parent)
 
 void Announcer::announce(const QString& text) {
     text_ = text;
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    if (QAccessible::isActive())
+        sendToBridge();
 }
 
 } // namespace zelvano::app

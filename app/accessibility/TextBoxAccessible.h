@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include <utility>
+
 class QLineEdit;
 
 namespace zelvano::app {
@@ -62,6 +64,7 @@ private:
     // The text a screen reader may read: none for a masked box.
     QString readableText() const;
     int resolved(int offset) const;
+    std::pair<int, int> clampedRange(int startOffset, int endOffset) const;
 
     Place place_;
 };

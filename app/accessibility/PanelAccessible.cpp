@@ -1,10 +1,10 @@
-#include "PanelAccessible.h"
+#include "accessibility/PanelAccessible.h"
 
-#include "Announcer.h"
 #include "CategoryPanel.h"
 #include "QuantityBox.h"
 #include "ResultBox.h"
-#include "TextBoxAccessible.h"
+#include "accessibility/Announcer.h"
+#include "accessibility/TextBoxAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
