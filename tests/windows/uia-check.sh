@@ -158,7 +158,11 @@ grep -qP '^property\tExpandCollapse\.ExpandCollapseState\tButton\tСправка
     <<<"$expanded" || fail "expanding 'Справка' raised no state change:"$'\n'"$expanded"
 grown=$(tree)
 expect_element Button "Справка" "expand=Expanded" "$grown"
-echo "uia-check: elements $before, collapsed $(awk 'END { print NR }' <<<"$shrunk"), expanded again $(awk 'END { print NR }' <<<"$grown")"
+shrunk=$(awk 'END { print NR }' <<<"$shrunk")
+grown=$(awk 'END { print NR }' <<<"$grown")
+((shrunk < before && grown == before)) ||
+    fail "the help bar's items did not leave and come back: $before, collapsed $shrunk, expanded $grown elements"
+echo "uia-check: elements $before, collapsed $shrunk, expanded again $grown"
 
 # The about panel: announced, then read Tab by Tab.
 key_to Down "Информация о программе"
