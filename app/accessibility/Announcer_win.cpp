@@ -9,13 +9,13 @@ void Announcer::sendToBridge() {
     QAccessibleAnnouncementEvent said(this, text_);
     QAccessible::updateAccessibility(&said);
 #else
-    // Before announcements had an event of their own, the AT-SPI bridge
-    // passed on a notification object shown anew, which Orca reads with
-    // its name; a name change alone is read only on the focused object.
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    // Qt's UI Automation bridge raises nothing for a name change or an
+    // object shown anew; a value change that carries a string it raises as
+    // a notification with that text (Windows 10 1709 and later; before, as a
+    // change of the Value property), which Narrator and NVDA speak wherever
+    // the focus is.
+    QAccessibleValueChangeEvent said(this, text_);
+    QAccessible::updateAccessibility(&said);
 #endif
 }
 

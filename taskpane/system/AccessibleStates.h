@@ -8,7 +8,8 @@ namespace zelvano::pane {
 // the toolkit's platform bridge drops such a state change on its way: Qt
 // 6.4's AT-SPI bridge passes on only checked, active and enabled changes, so
 // a screen reader would neither say the new state nor stop reporting the
-// old one. Call it after the toolkit has had the change.
+// old one. UI Automation needs nothing more on Windows (see the _win file).
+// Call it after the toolkit has had the change.
 void reportExpandedState(QAccessibleInterface* element, bool expanded);
 
 } // namespace zelvano::pane

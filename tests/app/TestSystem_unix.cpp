@@ -14,4 +14,12 @@ bool underWine() {
     return false;
 }
 
+QAccessible::Event announcementEvent() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return QAccessible::Announcement;
+#else
+    return QAccessible::ObjectShow;
+#endif
+}
+
 } // namespace zelvano::app::test

@@ -17,4 +17,12 @@ bool underWine() {
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+QAccessible::Event announcementEvent() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return QAccessible::Announcement;
+#else
+    return QAccessible::ValueChanged;
+#endif
+}
+
 } // namespace zelvano::app::test

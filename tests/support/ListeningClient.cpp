@@ -14,11 +14,13 @@ std::vector<ListeningClient::Heard>& record() {
 }
 
 void listen(QAccessibleEvent* event) {
-    ListeningClient::Heard heard{event->type(), event->object(), {}, {}};
+    ListeningClient::Heard heard{event->type(), event->object(), {}, {}, {}};
     if (QAccessibleInterface* iface = event->accessibleInterface())
         heard.name = iface->text(QAccessible::Name);
     if (event->type() == QAccessible::StateChanged)
         heard.changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+    if (event->type() == QAccessible::ValueChanged)
+        heard.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
     record().push_back(heard);
 }
 

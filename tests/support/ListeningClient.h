@@ -20,6 +20,8 @@ public:
         QString name;
         // For a state change, the states that changed.
         QAccessible::State changed;
+        // For a value change, the value it carried.
+        QVariant value;
     };
 
     ListeningClient();
