@@ -3,6 +3,7 @@
 #include "BatchFramer.h"
 #include "BatchProtocol.h"
 #include "BatchStream.h"
+#include "CaseNames.h"
 #include "NameLookup.h"
 #include "RunProcess.h"
 
@@ -199,7 +200,9 @@ TEST_P(BatchArrival, GivesTheSameAnswers) {
     EXPECT_TRUE(r.out == framingInput().answers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pipes, BatchArrival, testing::ValuesIn(kArrivals));
+INSTANTIATE_TEST_SUITE_P(Pipes, BatchArrival, testing::ValuesIn(kArrivals), [](const auto& info) {
+    return zelvano::test::wordsName(info.param.name);
+});
 
 TEST(Batch, GivesTheSameAnswersFromAFile) {
     const ProcessResult r = runBatch(framingInput().bytes, {"--locale", "C"});

@@ -1,5 +1,6 @@
 // zelvano-convert as a user runs it: results, messages and exit codes.
 
+#include "CaseNames.h"
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
@@ -199,7 +200,10 @@ TEST_P(CommandLineCase, PrintsAndExits) {
         EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Invocations, CommandLineCase, testing::ValuesIn(kInvocations));
+INSTANTIATE_TEST_SUITE_P(Invocations, CommandLineCase, testing::ValuesIn(kInvocations),
+                         [](const auto& info) {
+                             return zelvano::test::wordsName(info.param.name);
+                         });
 
 TEST(CommandLineHelp, ListsEveryOptionOnStdoutInTheUsersLanguage) {
     for (const auto& [env, heading] : {std::pair{std::map<std::string, std::string>{}, "Usage:"},
@@ -241,7 +245,10 @@ TEST_P(OutputFails, ExitsWithTheReasonOnStderr) {
     EXPECT_EQ(r.err, "zelvano-convert: " + std::string(std::strerror(ENOSPC)) + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(DevFull, OutputFails, testing::ValuesIn(kFullOutputs));
+INSTANTIATE_TEST_SUITE_P(DevFull, OutputFails, testing::ValuesIn(kFullOutputs),
+                         [](const auto& info) {
+                             return zelvano::test::wordsName(info.param.name);
+                         });
 
 } // namespace
 } // namespace zelvano::cli::test

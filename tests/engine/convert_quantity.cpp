@@ -1,6 +1,7 @@
 // The contract of ConvertQuantity beyond the reference digits: copies for
 // equal units, the error numbers, and no non-number text ever.
 
+#include "CaseNames.h"
 #include "EngineTestSupport.h"
 
 #include <ostream>
@@ -73,7 +74,10 @@ TEST_P(ConvertQuantityCase, GivesTextOrNumberedError) {
     EXPECT_EQ(result.description, description);
 }
 
-INSTANTIATE_TEST_SUITE_P(Contract, ConvertQuantityCase, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Contract, ConvertQuantityCase, testing::ValuesIn(kCases),
+                         [](const auto& info) {
+                             return zelvano::test::wordsName(info.param.name);
+                         });
 
 // At the top of the range every finite result is written, also where its 15
 // digits round past the largest double; only the arithmetic overflowing is
@@ -133,7 +137,10 @@ TEST_P(TopOfRange, WritesEveryFiniteResultUnderBothSeparators) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Contract, TopOfRange, testing::ValuesIn(kTopOfRange));
+INSTANTIATE_TEST_SUITE_P(Contract, TopOfRange, testing::ValuesIn(kTopOfRange),
+                         [](const auto& info) {
+                             return zelvano::test::wordsName(info.param.name);
+                         });
 
 // Every ordered pair of every category converts ordinary and extreme
 // quantities to a number text, never "inf", "nan" or an empty text. Each text

@@ -1,6 +1,7 @@
 // FormatQuantity: 15 significant digits, positional from 1E-04 to below
 // 1E+15, scientific with a signed two-digit-minimum exponent elsewhere.
 
+#include "CaseNames.h"
 #include "EngineTestSupport.h"
 
 #include <cmath>
@@ -69,7 +70,10 @@ TEST_P(FormatCase, UsesTheLocaleDecimalSeparator) {
     EXPECT_EQ(FormatQuantity(GetParam().value, russianSettings()), withComma(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, FormatCase, testing::ValuesIn(kFormatted));
+// Rounding gives some texts twice: the row number keeps their names apart.
+INSTANTIATE_TEST_SUITE_P(Values, FormatCase, testing::ValuesIn(kFormatted), [](const auto& info) {
+    return zelvano::test::textName(info.param.text) + "_" + std::to_string(info.index);
+});
 
 TEST(FormatQuantitySeparator, TakesMultiByteSeparatorsWhole) {
     EXPECT_EQ(FormatQuantity(-1.5e-7, {"\u066B", "\u066C"}), "-1\u066B5E-07");

@@ -1,6 +1,7 @@
 // ParseQuantity: the forms it reads, the nearest double, and the texts it
 // refuses with error 13 or 6.
 
+#include "CaseNames.h"
 #include "EngineTestSupport.h"
 
 #include <cmath>
@@ -24,6 +25,11 @@ NumberSettings settingsFor(Locale locale) {
         return {"\u066B", "\u066C"};
     }
     return {};
+}
+
+std::string localeName(Locale locale) {
+    static const char* const names[] = {"Point", "Russian", "German", "Arabic"};
+    return names[static_cast<int>(locale)];
 }
 
 struct Accepted {
@@ -85,7 +91,9 @@ TEST_P(ParseAccepted, ReadsTheNearestDouble) {
     EXPECT_EQ(ParseQuantity(a.text, settingsFor(a.locale)), a.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepted, testing::ValuesIn(kAccepted));
+INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepted, testing::ValuesIn(kAccepted), [](const auto& info) {
+    return localeName(info.param.locale) + "_" + zelvano::test::textName(info.param.text);
+});
 
 struct Refused {
     Locale locale;
@@ -160,7 +168,9 @@ TEST_P(ParseRefused, RaisesTheNumberedError) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ParseRefused, testing::ValuesIn(kRefused));
+INSTANTIATE_TEST_SUITE_P(Forms, ParseRefused, testing::ValuesIn(kRefused), [](const auto& info) {
+    return localeName(info.param.locale) + "_" + zelvano::test::textName(info.param.text);
+});
 
 TEST(ParseQuantitySign, KeepsTheSignOfZeroAndUnderflow) {
     EXPECT_TRUE(std::signbit(ParseQuantity("-0", pointSettings())));

@@ -171,7 +171,12 @@ TEST_P(WorkedExample, GivesTheReferenceTextWithCommaUnderRussianSettings) {
     EXPECT_EQ(result.text, withComma(e.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCategories, WorkedExample, testing::ValuesIn(kExamples));
+// The units are named in Russian: the category and the row number name a row.
+INSTANTIATE_TEST_SUITE_P(AllCategories, WorkedExample, testing::ValuesIn(kExamples),
+                         [](const auto& info) {
+                             return std::string(categoryTable(info.param.category).stem) + "_" +
+                                    std::to_string(info.index);
+                         });
 
 } // namespace
 } // namespace zelvano::convert::test

@@ -3,6 +3,7 @@
 // paint without overflow (the sanitizer build checks the arithmetic) and keep
 // every position within what it lays out.
 
+#include "CaseNames.h"
 #include "HyperLink.h"
 #include "input/PaneAnimation.h"
 #include "model/PanePropertyBag.h"
@@ -109,7 +110,10 @@ TEST_P(ExtremeSpacing, LaysOutPaintsAndAnimatesWithinBounds) {
 
 INSTANTIATE_TEST_SUITE_P(Values, ExtremeSpacing,
                          ::testing::Values(kMax, kMax - 1, kMin, kMin + 1, 100000, -100000, -30,
-                                           kMaxContentHeight));
+                                           kMaxContentHeight),
+                         [](const auto& info) {
+                             return zelvano::test::textName(std::to_string(info.param));
+                         });
 
 TEST_F(HostilePane, ColourValuesOfEveryKindPaint) {
     auto bars = pane->Bars();

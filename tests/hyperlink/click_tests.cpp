@@ -146,4 +146,10 @@ INSTANTIATE_TEST_SUITE_P(HyperLink, ClickSound,
                          ::testing::Values(SoundCase{true, 7, false, true},
                                            SoundCase{false, 7, false, false},
                                            SoundCase{true, 8, false, false},
-                                           SoundCase{true, 7, true, false}));
+                                           SoundCase{true, 7, true, false}),
+                         [](const auto& info) {
+                             const SoundCase& c = info.param;
+                             return std::string(c.soundOn ? "SoundOn" : "SoundOff") + "_Id" +
+                                    std::to_string(c.soundId) +
+                                    (c.emptyTarget ? "_EmptyTarget" : "");
+                         });

@@ -118,7 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
         UnderlineCase{true, true, false, true, true},
         // The holder's underlined font does not leave a plain link underlined.
         UnderlineCase{false, true, true, true, false},
-        UnderlineCase{false, false, true, false, false}));
+        UnderlineCase{false, false, true, false, false}),
+    [](const auto& info) {
+        const UnderlineCase& c = info.param;
+        return std::string(c.linkUnderlined ? "Underlined" : "Plain") +
+               (c.moUnderline ? "WithMOUnderline" : "") +
+               (c.holderUnderlined ? "InUnderlinedHolder" : "");
+    });
 
 // Tooltip while hovering: the target with AutoToolTip, else the holder's text.
 struct TooltipCase {
@@ -142,4 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
     HyperLink, TooltipRules,
     ::testing::Values(TooltipCase{true, "", "https://zelvano.example.org/"},
                       TooltipCase{true, "Сайт", "https://zelvano.example.org/"},
-                      TooltipCase{false, "", ""}, TooltipCase{false, "Сайт", "Сайт"}));
+                      TooltipCase{false, "", ""}, TooltipCase{false, "Сайт", "Сайт"}),
+    [](const auto& info) {
+        return std::string(info.param.autoToolTip ? "Auto" : "Manual") +
+               (*info.param.holderTip ? "_HolderTip" : "_NoHolderTip");
+    });

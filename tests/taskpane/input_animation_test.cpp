@@ -117,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
     Items, Accelerating,
     ::testing::Values(Acceleration{20, 1400, {32, 32, 32}}, Acceleration{25, 1400, {32, 32, 32}},
                       Acceleration{26, 1400, {32, 36, 40}}, Acceleration{30, 1400, {32, 36, 40}},
-                      Acceleration{60, 1400, {32, 38, 44}}, Acceleration{80, 1600, {32, 40, 48}}));
+                      Acceleration{60, 1400, {32, 38, 44}}, Acceleration{80, 1600, {32, 40, 48}}),
+    [](const auto& info) {
+        return "Items" + std::to_string(info.param.items) + "_Panel" +
+               std::to_string(info.param.panel);
+    });
 
 TEST_F(Animation, ABarHostingAControlChangesWithoutSteps) {
     auto bar = makeBar(1, 60);
@@ -213,6 +217,10 @@ INSTANTIATE_TEST_SUITE_P(
     Heights, TallPanels,
     ::testing::Values(TallPanel{1, 2600, 2704}, TallPanel{1, 100000, 2704},
                       TallPanel{1, std::numeric_limits<std::int32_t>::max(), 2704},
-                      TallPanel{30, std::numeric_limits<std::int32_t>::max(), 12088}));
+                      TallPanel{30, std::numeric_limits<std::int32_t>::max(), 12088}),
+    [](const auto& info) {
+        return "Items" + std::to_string(info.param.items) + "_Spacing" +
+               std::to_string(info.param.spacing);
+    });
 
 } // namespace

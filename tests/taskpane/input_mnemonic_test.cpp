@@ -1,6 +1,7 @@
 // Alt+letter: the mnemonic of a text, the first bar and else the first item
 // with it clicked, and the list following titles and texts as they change.
 
+#include "CaseNames.h"
 #include "input/pcMnemonics.h"
 #include "input_support.h"
 
@@ -24,14 +25,16 @@ TEST_P(MnemonicOf, IsTheCharacterAfterTheFirstSingleAmpersand) {
     EXPECT_EQ(m, QChar(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, MnemonicOf,
-                         ::testing::Values(MnemonicCase{u"&Вес", u'В'}, MnemonicCase{u"Вес", 0},
-                                           MnemonicCase{u"Об&ъём", u'ъ'},
-                                           MnemonicCase{u"&A &B", u'A'},
-                                           MnemonicCase{u"R&&D", 0}, // "&&" shows "&"
-                                           MnemonicCase{u"R&&D &x", u'x'},
-                                           MnemonicCase{u"Конец&", 0},
-                                           MnemonicCase{u"& пробел", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MnemonicOf,
+    ::testing::Values(MnemonicCase{u"&Вес", u'В'}, MnemonicCase{u"Вес", 0},
+                      MnemonicCase{u"Об&ъём", u'ъ'}, MnemonicCase{u"&A &B", u'A'},
+                      MnemonicCase{u"R&&D", 0}, // "&&" shows "&"
+                      MnemonicCase{u"R&&D &x", u'x'}, MnemonicCase{u"Конец&", 0},
+                      MnemonicCase{u"& пробел", 0}),
+    [](const auto& info) {
+        return zelvano::test::textName(QString::fromUtf16(info.param.text).toStdString());
+    });
 
 struct Mnemonics : PaneFixture {
     QSignalSpy* bars = nullptr;

@@ -71,7 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
     Targets, Clicks,
     ::testing::Values(PressRelease{'A', 'A', 0, 1}, PressRelease{'A', 'B', 0, 0},
                       PressRelease{'T', 'T', 1, 0}, PressRelease{'T', 'A', 0, 0},
-                      PressRelease{'A', 'T', 0, 0}, PressRelease{'E', 'A', 0, 0}));
+                      PressRelease{'A', 'T', 0, 0}, PressRelease{'E', 'A', 0, 0}),
+    [](const auto& info) {
+        return std::string{info.param.press} + "To" + std::string{info.param.release};
+    });
 
 TEST_F(Mouse, BarClickArrivesAfterTheAnimationWithTheNewState) {
     std::vector<std::int32_t> seen;
@@ -180,7 +183,8 @@ TEST_P(TipGoes, WhenThePointerMovesToAnElementWithoutOneOrToEmptySpace) {
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 1000));
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, TipGoes, ::testing::Values('A', 'T', 'E'));
+INSTANTIATE_TEST_SUITE_P(Targets, TipGoes, ::testing::Values('A', 'T', 'E'),
+                         [](const auto& info) { return std::string{info.param}; });
 
 struct AwayCase {
     const char* name;

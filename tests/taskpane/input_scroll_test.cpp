@@ -1,6 +1,7 @@
 // Scrolling: the wheel with the system's wheel lines, EnsureVisible in steps
 // of 1, 2, 3, ... pixels, and a press on the scroll bar taking the focus.
 
+#include "CaseNames.h"
 #include "input_support.h"
 
 #include <QScrollBar>
@@ -62,13 +63,19 @@ TEST_P(Wheel, ScrollsTwelvePixelsPerLine) {
     EXPECT_EQ(state().scrollValue - 200, GetParam().moved);
 }
 
-INSTANTIATE_TEST_SUITE_P(Notches, Wheel,
-                         ::testing::Values(WheelCase{3, {120}, -36}, WheelCase{3, {-240}, 72},
-                                           WheelCase{5, {-120}, 60}, WheelCase{0, {120}, -36},
-                                           WheelCase{-2, {-120}, 36},
-                                           // a touchpad's fine steps add up to notches
-                                           WheelCase{3, {-40, -40, -40, -40}, 36},
-                                           WheelCase{3, {60, -60, 60}, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Notches, Wheel,
+    ::testing::Values(WheelCase{3, {120}, -36}, WheelCase{3, {-240}, 72}, WheelCase{5, {-120}, 60},
+                      WheelCase{0, {120}, -36}, WheelCase{-2, {-120}, 36},
+                      // a touchpad's fine steps add up to notches
+                      WheelCase{3, {-40, -40, -40, -40}, 36}, WheelCase{3, {60, -60, 60}, 0}),
+    [](const auto& info) {
+        std::string name =
+            "Lines" + zelvano::test::textName(std::to_string(info.param.systemLines));
+        for (const int delta : info.param.deltas)
+            name += "_" + zelvano::test::textName(std::to_string(delta));
+        return name;
+    });
 
 TEST_F(Scrolling, EnsureVisibleMovesInGrowingStepsEndingOnTheTarget) {
     fillTall();

@@ -118,7 +118,10 @@ INSTANTIATE_TEST_SUITE_P(MsgResponse, Dispatch,
                          ::testing::Values(ResponseCase{0, {"C", "B", "A"}, 1, 2},
                                            ResponseCase{1, {"C", "B", "A", "window"}, 100, 2},
                                            ResponseCase{2, {"C", "B", "window", "A"}, 1, 100},
-                                           ResponseCase{7, {"C", "B", "A"}, 1, 2}));
+                                           ResponseCase{7, {"C", "B", "A"}, 1, 2}),
+                         [](const auto& info) {
+                             return "FirstResponse" + std::to_string(info.param.firstResponse);
+                         });
 
 TEST(Hooks, BookkeepingFollowsAttachAndDetach) {
     Log log;

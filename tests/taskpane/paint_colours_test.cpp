@@ -36,7 +36,15 @@ INSTANTIATE_TEST_SUITE_P(
                     BlendCase{qRgb(1, 0, 0), qRgb(0, 0, 0), 127, qRgb(0, 0, 0)},
                     BlendCase{qRgb(10, 36, 106), qRgb(0, 0, 0), 192, qRgb(8, 27, 80)},
                     BlendCase{qRgb(10, 20, 30), qRgb(200, 100, 50), 0, qRgb(200, 100, 50)},
-                    BlendCase{qRgb(10, 20, 30), qRgb(200, 100, 50), 255, qRgb(10, 20, 30)}));
+                    BlendCase{qRgb(10, 20, 30), qRgb(200, 100, 50), 255, qRgb(10, 20, 30)}),
+    [](const auto& info) {
+        const BlendCase& c = info.param;
+        return QStringLiteral("%1_Over%2_Weight%3")
+            .arg(c.a & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+            .arg(c.b & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+            .arg(c.w)
+            .toStdString();
+    });
 
 TEST(ColourValues, PlainRgbHasRedInTheLowByte) {
     EXPECT_EQ(fromOle(0x00336699).rgb(), qRgb(0x99, 0x66, 0x33));

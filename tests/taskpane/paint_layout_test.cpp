@@ -33,7 +33,8 @@ TEST_P(TitleHeight, IsTextHeightPlus11ButAtLeast24) {
     EXPECT_TRUE(bar.SingleLineTitleWithoutScroll);
 }
 
-INSTANTIATE_TEST_SUITE_P(FontSizes, TitleHeight, testing::Values(6, 11, 20, 30));
+INSTANTIATE_TEST_SUITE_P(FontSizes, TitleHeight, testing::Values(6, 11, 20, 30),
+                         [](const auto& info) { return "Points" + std::to_string(info.param); });
 
 TEST(Layout, StacksBarsWithGapsAndPanelMargins) {
     Harness h;

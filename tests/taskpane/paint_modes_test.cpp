@@ -241,6 +241,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ItemColourCase{true, ItemKindLink, kDefaultColour, true, "linkHot"},
                     ItemColourCase{true, ItemKindText, kDefaultColour, false, "text"},
                     ItemColourCase{false, ItemKindText, 0x00336699, false, "text"},
-                    ItemColourCase{false, ItemKindLink, 0x00336699, false, "link"}));
+                    ItemColourCase{false, ItemKindLink, 0x00336699, false, "link"}),
+    [](const auto& info) {
+        const ItemColourCase& c = info.param;
+        return std::string(c.emulated ? "Emulated" : "Themed") +
+               (c.kind == ItemKindLink ? "Link" : "Text") +
+               (c.own == kDefaultColour ? "" : "OwnColour") + (c.hot ? "Hot" : "");
+    });
 
 } // namespace

@@ -66,7 +66,9 @@ TEST_P(HotTracking, RedrawsOneTitleOrOneItemOnly) {
     EXPECT_EQ(h.renderer.backBuffer(), partial);
 }
 
-INSTANTIATE_TEST_SUITE_P(ThemedAndClassic, HotTracking, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(ThemedAndClassic, HotTracking, testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "Themed" : "Classic");
+});
 
 TEST(Render, NothingIsPaintedWhileRedrawIsOff) {
     Harness h;

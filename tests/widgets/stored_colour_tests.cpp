@@ -2,6 +2,7 @@
 // the same stored colour alike: a system colour arrives signed or unsigned,
 // and what is no 32-bit number leaves each control its own default.
 
+#include "CaseNames.h"
 #include "HyperLink.h"
 #include "torkExplorerBarCtl.h"
 
@@ -50,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                     StoredColour{QVariant(qlonglong(1) << 32), std::nullopt},
                     StoredColour{QVariant(qlonglong(-2147483649)), std::nullopt},
                     StoredColour{QVariant(true), std::nullopt},
-                    StoredColour{QVariant(QStringLiteral("red")), std::nullopt}));
+                    StoredColour{QVariant(QStringLiteral("red")), std::nullopt}),
+    [](const auto& info) {
+        return std::string(info.param.stored.typeName()) + "_" +
+               zelvano::test::textName(info.param.stored.toString().toStdString());
+    });
 
 } // namespace
