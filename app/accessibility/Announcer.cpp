@@ -13,8 +13,14 @@ Announcer::Announcer(QWidget* parent)
 
 void Announcer::announce(const QString& text) {
     text_ = text;
-    if (QAccessible::isActive())
-        sendToBridge();
+    if (!QAccessible::isActive())
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(this, text_);
+    QAccessible::updateAccessibility(&said);
+#else
+    sendToBridge();
+#endif
 }
 
 } // namespace zelvano::app

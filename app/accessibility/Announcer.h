@@ -20,8 +20,9 @@ public:
     void announce(const QString& text);
 
 private:
-    // Hands the current text to the platform's bridge; called only while
-    // an assistive client is listening.
+    // Hands the current text to the platform's bridge, in what it passes
+    // on, where the toolkit has no announcement event (before Qt 6.8);
+    // called only while an assistive client is listening.
     void sendToBridge();
 
     QString text_;

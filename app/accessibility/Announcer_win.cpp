@@ -5,10 +5,6 @@
 namespace zelvano::app {
 
 void Announcer::sendToBridge() {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent said(this, text_);
-    QAccessible::updateAccessibility(&said);
-#else
     // Qt's UI Automation bridge raises nothing for a name change or an
     // object shown anew; a value change that carries a string it raises as
     // a notification with that text (Windows 10 1709 and later; before, as a
@@ -16,7 +12,6 @@ void Announcer::sendToBridge() {
     // the focus is.
     QAccessibleValueChangeEvent said(this, text_);
     QAccessible::updateAccessibility(&said);
-#endif
 }
 
 } // namespace zelvano::app

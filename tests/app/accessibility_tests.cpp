@@ -328,10 +328,12 @@ TEST_F(AnnouncementTest, ResultsAndPanelsAreAnnounced) {
                                     QStringLiteral("4,409245244")}));
     // Qt's UI Automation bridge speaks a value change only when it carries
     // a string: the announced text itself.
-    for (const auto& heard : client.heard())
+    for (const auto& heard : client.heard()) {
         if (heard.type == QA::ValueChanged && heard.object &&
-            heard.object->objectName() == QLatin1String("announcer"))
+            heard.object->objectName() == QLatin1String("announcer")) {
             EXPECT_EQ(heard.value, QVariant(heard.name));
+        }
+    }
 }
 
 } // namespace
