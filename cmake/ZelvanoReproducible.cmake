@@ -1,5 +1,5 @@
 # Builds that anyone can repeat bit for bit, as scripts/release makes them:
-# nothing of the folders they were built in, and no time but the commit's,
+# nothing of the folders they were built in, and no time but the release's,
 # reaches the packages. The time comes from SOURCE_DATE_EPOCH in the
 # environment, which Qt's resource compiler, the linkers, strip, CPack's
 # archives and NSIS read for every time stamp they would otherwise take from
@@ -11,8 +11,9 @@ if(NOT ZELVANO_REPRODUCIBLE)
 endif()
 if(NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
     message(FATAL_ERROR
-        "ZELVANO_REPRODUCIBLE needs SOURCE_DATE_EPOCH, the commit's time, in the environment "
-        "of the configure, the build and cpack (scripts/release sets it)")
+        "ZELVANO_REPRODUCIBLE needs SOURCE_DATE_EPOCH, the release date of debian/changelog, in "
+        "the environment of the configure, the build and cpack (dpkg-buildpackage and "
+        "scripts/release set it)")
 endif()
 
 # The compiler writes the folders into the debug information, and the

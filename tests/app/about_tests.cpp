@@ -97,7 +97,10 @@ TEST_F(AboutPanelTest, ShowsItsTexts) {
     EXPECT_GE(money->heightForWidth(money->width()), 9 * windowLineSpacing());
 #ifdef Q_OS_LINUX
     EXPECT_EQ(child<QLabel>("lblVersion")->text(),
-              QStringLiteral("Version 3.2.2 build 84 for Linux."));
+              QStringLiteral("Version %1.%2.2 build %3 for Linux.")
+                  .arg(ZELVANO_VERSION_MAJOR)
+                  .arg(ZELVANO_VERSION_MINOR)
+                  .arg(ZELVANO_VERSION_REVISION));
 #endif
 }
 
