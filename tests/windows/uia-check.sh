@@ -67,13 +67,14 @@ key_to() {
     fail "$1 never brought the focus to '$2' (last: '$(focused)')"
     return 1
 }
-# The element records of a new walk of the tree, asked for as a reader does.
-snapshots=0
+# The element records of a new walk of the tree, asked for as a reader does
+# (numbered from the log: this runs in a subshell).
 tree() {
-    snapshots=$((snapshots + 1))
-    "$wine" "$uia/uia-ask.exe" 'Zelvano 3.0' "$snapshots" >/dev/null 2>&1 ||
+    local snapshot
+    snapshot=$(($(grep -c '^tree.*begin$' "$log" 2>/dev/null) + 1))
+    "$wine" "$uia/uia-ask.exe" 'Zelvano 3.0' "$snapshot" >/dev/null 2>&1 ||
         fail "the window did not answer the request for its elements"
-    awk -F'\t' -v s="$snapshots" '$1 == "element" && $2 == s' "$log"
+    awk -F'\t' -v s="$snapshot" '$1 == "element" && $2 == s' "$log"
 }
 
 # The first request turns UI Automation on.
