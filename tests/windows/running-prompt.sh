@@ -20,12 +20,8 @@ fail() {
 }
 
 wine_prefix "$work/prefix" --no-window-manager
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+wine_display 1024x768 || fail "no Xvfb"
 trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
-read -r -t 30 number <&"$fd" || fail "no Xvfb"
-export DISPLAY=:$number
 export LC_ALL=ru_RU.UTF-8
 
 local_appdata=$(wine_env LOCALAPPDATA)

@@ -22,11 +22,7 @@ mkdir -p "$out"
 failures=0
 fail() { echo "uia-check: $*"; failures=$((failures + 1)); }
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x900x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 30 number <&"$fd" || { echo "uia-check: no Xvfb"; exit 1; }
-export DISPLAY=:$number
+wine_display 1280x900 || { echo "uia-check: no Xvfb"; exit 1; }
 
 system32=$WINEPREFIX/drive_c/windows/system32
 log=$WINEPREFIX/drive_c/uia-log.txt

@@ -19,11 +19,7 @@ mail=$(sed -n 's/^set(ZELVANO_MAIL_ADDRESS "\(.*\)")$/\1/p' "$here/../../CMakeLi
 failures=0
 fail() { echo "window-use: $*"; failures=$((failures + 1)); }
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x900x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 30 number <&"$fd" || { echo "window-use: no Xvfb"; exit 1; }
-export DISPLAY=:$number
+wine_display 1280x900 || { echo "window-use: no Xvfb"; exit 1; }
 # Wine's programs end before their display does, so that none reports it lost.
 trap 'timeout 30 "$wineserver" -w 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
 
