@@ -9,7 +9,7 @@
 #   wine_env NAME: the prefix's value of %NAME%
 #   wine_unix_path 'C:\a\b': that path in the prefix, as a Unix path
 #   wine_display WxH: a virtual display of that size at 96 DPI, exported as
-#   DISPLAY, its server's process in $xvfb (exit 1: none started)
+#   DISPLAY, its server's process in $xvfb (exit 1: none started, none left)
 # --no-window-manager is for a virtual display where none runs: Wine hands
 # its windows to the window manager and, hiding one, waits 2 s for the
 # manager to let it go; without one, every window that closes costs those
@@ -51,6 +51,6 @@ wine_display() {
     Xvfb -displayfd "$fd" -screen 0 "$1x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
     # shellcheck disable=SC2034 # the caller stops it
     xvfb=$!
-    read -r -t 30 number <&"$fd" || return 1
+    read -r -t 30 number <&"$fd" || { kill "$xvfb" 2>/dev/null; return 1; }
     export DISPLAY=:$number
 }
