@@ -299,9 +299,8 @@ TEST_F(AboutPanelTest, ASchemeChangeRecoloursThePaneAndTheLinks) {
         for (int i = 0; i < root->childCount(); ++i) {
             const QAccessibleInterface* element = root->child(i);
             // Inside the panel's frame, which is no text.
-            const QRect place = element->rect()
-                                    .translated(-pane().mapToGlobal(QPoint(0, 0)))
-                                    .adjusted(2, 0, -2, 0);
+            const QRect place =
+                element->rect().translated(-pane().mapToGlobal(QPoint(0, 0))).adjusted(2, 0, -2, 0);
             if (element->text(QAccessible::Name).isEmpty() || place.isEmpty())
                 continue;
             ++texts;
