@@ -10,7 +10,10 @@ namespace zelvano::app {
 QString tahomaFamily();
 
 // The Qt style the window's controls are drawn in: the system's own where Qt
-// has one (Windows), Fusion elsewhere.
-QString nativeStyleName();
+// has one (Windows), Fusion elsewhere. Under high contrast Windows' visual
+// style gives way to the classic one, which draws in the scheme's colours
+// alone (the visual style takes a frame's caption colour, and the faces of
+// boxes and buttons, from the theme).
+QString nativeStyleName(bool highContrast);
 
 } // namespace zelvano::app

@@ -34,7 +34,7 @@ QString tahomaFamily() {
     return QFontDatabase::hasFamily(tahoma) ? tahoma : QString();
 }
 
-QString nativeStyleName() {
+QString nativeStyleName(bool) {
     return QStringLiteral("Fusion");
 }
 

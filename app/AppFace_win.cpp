@@ -6,8 +6,8 @@ QString tahomaFamily() {
     return QStringLiteral("Tahoma"); // the system's own face
 }
 
-QString nativeStyleName() {
-    return QStringLiteral("windowsvista");
+QString nativeStyleName(bool highContrast) {
+    return highContrast ? QStringLiteral("windows") : QStringLiteral("windowsvista");
 }
 
 } // namespace zelvano::app

@@ -1,12 +1,17 @@
 #include "AppStyle.h"
 
 #include "AppFace.h"
+#include "ContrastRule.h"
+#include "FocusMark.h"
 
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
+
+#include <optional>
 
 namespace zelvano::app {
 
@@ -42,6 +47,29 @@ public:
         return QProxyStyle::subControlRect(control, option, part, widget);
     }
 
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        switch (element) {
+        case PE_FrameFocusRect:
+            drawFocusRect(*option, *painter);
+            return;
+        case PE_IndicatorRadioButton:
+            if (const auto edge = schemeEdge(*option)) {
+                drawRadioIndicator(*option, *painter, *edge);
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // The base style draws these edges in shades of the ground.
+        if (element == PE_PanelLineEdit || element == PE_PanelButtonCommand)
+            if (const auto edge = schemeEdge(*option))
+                outline(*painter, option->rect,
+                        option->state & State_HasFocus ? focusEdge(*option, *edge) : *edge);
+    }
+
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
         if (const auto* box = classicFrame(control, option))
@@ -51,6 +79,62 @@ public:
     }
 
 private:
+    // In a dark or high-contrast scheme, the colour of the edges and
+    // indicators the base style draws in shades of the window, too faint
+    // there; nothing in a light scheme, which keeps the base style's look.
+    static std::optional<QColor> schemeEdge(const QStyleOption& option) {
+        const QPalette& palette = option.palette;
+        if (!isHighContrast(palette) && !isDarkPalette(palette))
+            return std::nullopt;
+        return schemeInk(InkRole::Mark, palette, palette.color(QPalette::Window));
+    }
+
+    // A focused box or button keeps the highlight round it where it shows.
+    static QColor focusEdge(const QStyleOption& option, const QColor& edge) {
+        const QColor highlight = option.palette.color(QPalette::Highlight);
+        return contrastRatio(highlight, option.palette.color(QPalette::Window)) >= kMarkContrast
+                   ? highlight
+                   : edge;
+    }
+
+    static void outline(QPainter& painter, const QRect& rect, const QColor& colour) {
+        painter.save();
+        painter.setPen(colour);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.restore();
+    }
+
+    // The focus mark shown once the keyboard was used, in a colour that
+    // stands out from the ground in every scheme.
+    static void drawFocusRect(const QStyleOption& option, QPainter& painter) {
+        if (!(option.state & State_KeyboardFocusChange))
+            return;
+        const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(&option);
+        const QColor ground = focus != nullptr && focus->backgroundColor.isValid()
+                                  ? focus->backgroundColor
+                                  : option.palette.color(QPalette::Window);
+        drawFocusMark(painter, option.rect, schemeInk(InkRole::Mark, option.palette, ground));
+    }
+
+    static void drawRadioIndicator(const QStyleOption& option, QPainter& painter,
+                                   const QColor& edge) {
+        const QRectF circle = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(edge, 1));
+        painter.setBrush(option.palette.color(QPalette::Base));
+        painter.drawEllipse(circle);
+        if (option.state & State_On) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(
+                schemeInk(InkRole::Mark, option.palette, option.palette.color(QPalette::Base)));
+            const qreal inset = circle.width() / 4;
+            painter.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
+        }
+        painter.restore();
+    }
+
     // Frames with a check box keep the base style's look and behaviour.
     static const QStyleOptionGroupBox* classicFrame(ComplexControl control,
                                                     const QStyleOptionComplex* option) {
@@ -84,7 +168,14 @@ private:
         painter.save();
         if (!label.isEmpty())
             painter.setClipRegion(QRegion(box.rect).subtracted(label));
-        if (box.features & QStyleOptionFrame::Flat)
+        if (const auto edge = schemeEdge(box)) {
+            if (box.features & QStyleOptionFrame::Flat) {
+                painter.setPen(*edge);
+                painter.drawLine(border.topLeft(), border.topRight());
+            } else {
+                outline(painter, border, *edge);
+            }
+        } else if (box.features & QStyleOptionFrame::Flat)
             qDrawShadeLine(&painter, border.topLeft(), border.topRight(), box.palette, true, 1, 0);
         else
             qDrawShadeRect(&painter, border, box.palette, true, 1, 0);
@@ -97,9 +188,18 @@ private:
 
 } // namespace
 
-QStyle* createLayoutStyle() {
-    QStyle* base = QStyleFactory::create(nativeStyleName());
+QStyle* createLayoutStyle(bool highContrast) {
+    QStyle* base = QStyleFactory::create(nativeStyleName(highContrast));
     return new LayoutStyle(base ? base : QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+QStyle* createAppStyle(bool highContrast) {
+#ifdef Q_OS_WIN
+    // Windows keeps its own style's metrics and frames.
+    return QStyleFactory::create(nativeStyleName(highContrast));
+#else
+    return createLayoutStyle(highContrast);
+#endif
 }
 
 } // namespace zelvano::app

@@ -1,12 +1,12 @@
 #include "modMain.h"
 
 #include "AppFont.h"
-#include "AppStyle.h"
 #include "Messages.h"
 #include "Platform.h"
 #include "QtToolkitServices.h"
 #include "QtTranslations.h"
 #include "RuntimeErrors.h"
+#include "SchemeStyle.h"
 #include "StartOptions.h"
 #include "frmMain.h"
 
@@ -16,10 +16,8 @@
 
 namespace zelvano::app::modMain {
 
-void prepareApplication(QApplication&) {
-#ifndef Q_OS_WIN
-    QApplication::setStyle(createLayoutStyle());
-#endif
+void prepareApplication(QApplication& app) {
+    followSchemeStyle(app);
     QApplication::setFont(windowFont());
     identifyApplication();
 }

@@ -3,6 +3,8 @@
 #include "HyperLinkPrivate.h"
 #include "LinkLabel.h"
 
+#include "ContrastRule.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -11,6 +13,8 @@
 #include <QTimer>
 
 using namespace zelvano::link;
+using zelvano::InkRole;
+using zelvano::legibleInk;
 using zelvano::resolveColour;
 
 const QString HyperLink::kDefaultCaption = QStringLiteral("Hyperlink");
@@ -318,15 +322,18 @@ void HyperLinkPrivate::refit() {
 }
 
 // The text colour is a palette swap on the label: ForeColor or, while
-// hovering, HoverColor, resolved against the control's (inherited) palette.
-// Only the active and inactive groups are set, so a disabled link greys out.
+// hovering, HoverColor, resolved against the control's (inherited) palette
+// and held to the colour rule on the link's ground. Only the active and
+// inactive groups are set, so a disabled link greys out.
 void HyperLinkPrivate::applyColours() {
     QPalette colours; // empty resolve mask: every role not set here is inherited
-    if (const auto text = resolveColour(hovering ? hoverColor : foreColor, q.palette())) {
-        colours.setColor(QPalette::Active, QPalette::WindowText, *text);
-        colours.setColor(QPalette::Inactive, QPalette::WindowText, *text);
-    }
     const auto back = resolveColour(backColor, q.palette());
+    if (const auto text = resolveColour(hovering ? hoverColor : foreColor, q.palette())) {
+        const QColor ink = legibleInk(*text, back.value_or(q.palette().color(QPalette::Window)),
+                                      hovering ? InkRole::HotText : InkRole::Link, q.palette());
+        colours.setColor(QPalette::Active, QPalette::WindowText, ink);
+        colours.setColor(QPalette::Inactive, QPalette::WindowText, ink);
+    }
     if (back)
         colours.setColor(QPalette::Window, *back);
     label->setAutoFillBackground(back.has_value());

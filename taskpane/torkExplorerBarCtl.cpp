@@ -121,6 +121,8 @@ void torkExplorerBarCtl::changeEvent(QEvent* event) {
         d->parentChanged();
     else if (event->type() == QEvent::FontChange)
         d->fontChanged();
+    else if (event->type() == QEvent::PaletteChange)
+        d->paletteChanged();
 }
 
 void torkExplorerBarCtl::showEvent(QShowEvent* event) {

@@ -510,6 +510,14 @@ void torkExplorerBarCtlPrivate::focusChanged(bool in) {
         repaintSoon();
 }
 
+// A new palette may bring another look (a dark or high-contrast scheme), and
+// with it other title heights.
+void torkExplorerBarCtlPrivate::paletteChanged() {
+    reloadDrawingResources();
+    remeasureAll();
+    relayoutAndRepaint();
+}
+
 void torkExplorerBarCtlPrivate::fontChanged() {
     remeasureAll();
     relayoutAndRepaint();

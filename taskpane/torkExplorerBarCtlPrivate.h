@@ -127,6 +127,7 @@ public:
     void resized();
     void focusChanged(bool in);
     void fontChanged();
+    void paletteChanged();
     void parentChanged();
     // Tab out of the pane: the next control outside it, not a hosted one.
     bool leavePane(bool next);

@@ -5,6 +5,8 @@
 // coordinates are device-independent pixels; the painter may be scaled for
 // HiDPI back buffers.
 
+#include "FocusMark.h"
+
 #include <QColor>
 #include <QRect>
 
@@ -34,8 +36,7 @@ void drawGradientStrip(QPainter& p, const QRect& strip, const QColor& start, con
 void drawClassicGlyph(QPainter& p, const QRect& strip, bool expanded, bool hot, const QColor& ink,
                       const QColor& light, const QColor& shadow);
 
-// Dotted rectangle of single (device-independent) pixels, the outline of rect.
-void drawFocusMark(QPainter& p, const QRect& rect, const QColor& colour);
+using zelvano::drawFocusMark;
 
 // One-pixel outline with cut corners (search style).
 void drawCutCornerOutline(QPainter& p, const QRect& rect, const QColor& colour);

@@ -4,6 +4,8 @@
 #include "paint/PaneDrawing.h"
 #include "paint/PaneMetrics.h"
 
+#include "ContrastRule.h"
+
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
@@ -182,7 +184,7 @@ void PanePainter::measureItem(pcExplorerBarItem& item, int paneWidth, int scroll
 }
 
 OleColour PanePainter::defaultPanelColour(bool isSpecial) const {
-    if (res_.look == PaneLook::Classic)
+    if (look() == PaneLook::Classic)
         return kSysColourWindow;
     if (isSpecial)
         return s_.defaultPanelColour;
@@ -190,6 +192,8 @@ OleColour PanePainter::defaultPanelColour(bool isSpecial) const {
 }
 
 QColor PanePainter::panelColour(const pcExplorerBar& bar) const {
+    if (highContrast())
+        return sys(SysWindow);
     return resolve(bar.PanelBackColor, defaultPanelColour(bar.IsSpecial));
 }
 
@@ -224,9 +228,44 @@ QRect PanePainter::itemArea(const pcExplorerBar& bar, const pcExplorerBarItem& i
     return rect.adjusted(-3, -3, 3, 4) & panel;
 }
 
+bool PanePainter::highContrast() const {
+    return isHighContrast(pane_->palette());
+}
+
+// Under high contrast the pane draws in the scheme's colours alone, whatever
+// colours its bars were given.
+PaneLook PanePainter::look() const {
+    return highContrast() ? PaneLook::Classic : res_.look;
+}
+
+QColor PanePainter::paneGround() const {
+    if (look() == PaneLook::Classic)
+        return sys(SysWindow);
+    return resolve(s_.BackColorStart, toOle(blend(sys(SysInactiveCaption), Qt::white, 128)));
+}
+
+QColor PanePainter::titleGround(const pcExplorerBar& bar, bool flatStrip) const {
+    if (look() == PaneLook::Classic)
+        return sys(bar.IsSpecial ? SysActiveCaption : SysButtonFace);
+    if (flatStrip || look() == PaneLook::Themed)
+        return panelColour(bar);
+    return bar.IsSpecial ? resolve(bar.TitleBackColorDark, sysColourCode(SysActiveCaption))
+                         : resolve(bar.TitleBackColorDark, kSysColourWindow);
+}
+
+// The panels' frames and the search outline are white on the pane's ground.
+QColor PanePainter::edgeColour() const {
+    return legibleInk(Qt::white, paneGround(), InkRole::Mark, pane_->palette());
+}
+
 QColor PanePainter::titleTextColour(const pcExplorerBar& bar, bool flatStrip) const {
+    return legibleInk(fixedTitleTextColour(bar, flatStrip), titleGround(bar, flatStrip),
+                      isHot(bar) ? InkRole::HotText : InkRole::Text, pane_->palette());
+}
+
+QColor PanePainter::fixedTitleTextColour(const pcExplorerBar& bar, bool flatStrip) const {
     const bool hot = isHot(bar);
-    if (res_.look == PaneLook::Classic)
+    if (look() == PaneLook::Classic)
         return sys(bar.IsSpecial ? SysCaptionText : SysWindowText);
     const QColor highlight = sys(SysHighlight);
     // White on a flat, panel-coloured strip would be unreadable: special
@@ -239,10 +278,17 @@ QColor PanePainter::titleTextColour(const pcExplorerBar& bar, bool flatStrip) co
                : resolve(bar.TitleForeColor, toOle(blend(highlight, Qt::black, 192)));
 }
 
-QColor PanePainter::itemTextColour(const pcExplorerBarItem& item) const {
+QColor PanePainter::itemTextColour(const pcExplorerBar& bar, const pcExplorerBarItem& item) const {
+    const InkRole role = isHot(item)                     ? InkRole::HotText
+                         : item.ItemType == ItemKindText ? InkRole::Text
+                                                         : InkRole::Link;
+    return legibleInk(fixedItemTextColour(item), panelColour(bar), role, pane_->palette());
+}
+
+QColor PanePainter::fixedItemTextColour(const pcExplorerBarItem& item) const {
     const bool hot = isHot(item);
     OleColour own = hot ? item.TextColorOver : item.TextColor;
-    if (res_.look != PaneLook::Emulated)
+    if (look() != PaneLook::Emulated)
         own = kDefaultColour;
     if (own != kDefaultColour)
         return resolve(own, kDefaultColour);
@@ -266,14 +312,14 @@ void PanePainter::paintContent(QPainter& p, const QRect& clip) {
     }
     if (s_.Style == PaneStyleSearch && lastBottom > kBarGap) {
         const QRect outline(kSideMargin, kBarGap, cw - 2 * kSideMargin, lastBottom - kBarGap);
-        drawCutCornerOutline(p, outline, Qt::white);
+        drawCutCornerOutline(p, outline, edgeColour());
     }
     p.restore();
 }
 
 void PanePainter::paintBackground(QPainter& p, const QRect& clip) const {
     const int height = std::max(1, pane_->height());
-    switch (res_.look) {
+    switch (look()) {
     case PaneLook::Classic:
         p.fillRect(clip, sys(SysWindow));
         return;
@@ -351,7 +397,7 @@ void PanePainter::paintTitle(QPainter& p, const pcExplorerBar& bar, const QRect&
     const bool flat = !bar.CanExpand || s_.Style == PaneStyleSearch;
     QColor ink = titleTextColour(bar, flat);
 
-    if (res_.look == PaneLook::Classic) {
+    if (look() == PaneLook::Classic) {
         p.fillRect(strip, sys(bar.IsSpecial ? SysActiveCaption : SysButtonFace));
         if (bar.CanExpand)
             drawClassicGlyph(p, strip, expanded, hot, ink, sys(SysButtonHighlight),
@@ -359,7 +405,7 @@ void PanePainter::paintTitle(QPainter& p, const pcExplorerBar& bar, const QRect&
     } else {
         if (flat) {
             p.fillRect(strip, panelColour(bar));
-        } else if (res_.look == PaneLook::Themed) {
+        } else if (look() == PaneLook::Themed) {
             drawStretchedStrip(p, strip,
                                res_.glyphs[bar.IsSpecial ? ThemeLibrary::kSpecialStrip
                                                          : ThemeLibrary::kStandardStrip]);
@@ -416,9 +462,10 @@ void PanePainter::paintPanel(QPainter& p, const pcExplorerBar& bar, const QRect&
     p.fillRect(panel, panelColour(bar));
     paintWatermark(p, bar, panel);
     if (s_.Style != PaneStyleSearch) {
-        p.fillRect(QRect(panel.left(), panel.top(), 1, panel.height()), Qt::white);
-        p.fillRect(QRect(panel.right(), panel.top(), 1, panel.height()), Qt::white);
-        p.fillRect(QRect(panel.left(), panel.bottom(), panel.width(), 1), Qt::white);
+        const QColor edge = edgeColour();
+        p.fillRect(QRect(panel.left(), panel.top(), 1, panel.height()), edge);
+        p.fillRect(QRect(panel.right(), panel.top(), 1, panel.height()), edge);
+        p.fillRect(QRect(panel.left(), panel.bottom(), panel.width(), 1), edge);
     }
     const int offset = bar.Collapsing ? bar.CollapseOffset : 0;
     const int cw = clientWidth();
@@ -454,7 +501,6 @@ void PanePainter::paintWatermark(QPainter& p, const pcExplorerBar& bar, const QR
 
 void PanePainter::paintItem(QPainter& p, const pcExplorerBar& bar, const pcExplorerBarItem& item,
                             const QRect& rect) const {
-    Q_UNUSED(bar);
     const bool hot = isHot(item);
     int textLeft = rect.left();
     if (const int icon = iconSizeOf(item); icon > 0) {
@@ -462,7 +508,7 @@ void PanePainter::paintItem(QPainter& p, const pcExplorerBar& bar, const pcExplo
             drawPicture(p, QRect(rect.left(), rect.top(), icon, icon), *img);
         textLeft += icon + kItemIconGap;
     }
-    const QColor ink = itemTextColour(item);
+    const QColor ink = itemTextColour(bar, item);
     p.setFont(itemFont(item, hot));
     p.setPen(ink);
     const QRect textRect(textLeft, rect.top(), itemTextWidth(item, clientWidth()), rect.height());

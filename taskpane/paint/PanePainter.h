@@ -75,8 +75,18 @@ private:
     void paintWatermark(QPainter& p, const pcExplorerBar& bar, const QRect& panel) const;
     void paintItem(QPainter& p, const pcExplorerBar& bar, const pcExplorerBarItem& item,
                    const QRect& rect) const;
+    // The colours as the look gives them, and as the colour rule lets them
+    // stand on their grounds (ContrastRule.h).
+    QColor fixedTitleTextColour(const pcExplorerBar& bar, bool flatStrip) const;
+    QColor fixedItemTextColour(const pcExplorerBarItem& item) const;
     QColor titleTextColour(const pcExplorerBar& bar, bool flatStrip) const;
-    QColor itemTextColour(const pcExplorerBarItem& item) const;
+    QColor itemTextColour(const pcExplorerBar& bar, const pcExplorerBarItem& item) const;
+    QColor edgeColour() const;
+    QColor paneGround() const;
+    QColor titleGround(const pcExplorerBar& bar, bool flatStrip) const;
+    bool highContrast() const;
+    // The look drawn: the loaded one, or the classic one under high contrast.
+    PaneLook look() const;
 
     QWidget* pane_;
     const PaneState& s_;

@@ -2,13 +2,13 @@
 
 #include "paint/PaneColours.h"
 
+#include "ContrastRule.h"
+
 #include <QFile>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QWidget>
-
-#include <cmath>
 
 // The pane's pictures live in the library's own resource file.
 static void initPaneResources() {
@@ -18,14 +18,6 @@ static void initPaneResources() {
 namespace zelvano::pane {
 
 namespace {
-
-double relativeLuminance(const QColor& c) {
-    const auto lin = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
-}
 
 QImage readImage(const QString& path) {
     if (!QFile::exists(path))
@@ -55,18 +47,6 @@ QImage keyOutCorner(const QImage& img) {
 
 } // namespace
 
-bool isHighContrast(const QPalette& palette) {
-    const double a = relativeLuminance(palette.color(QPalette::Active, QPalette::Window));
-    const double b = relativeLuminance(palette.color(QPalette::Active, QPalette::WindowText));
-    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-    return ratio >= 20.0;
-}
-
-bool isDark(const QPalette& palette) {
-    return relativeLuminance(palette.color(QPalette::Active, QPalette::Window)) <
-           relativeLuminance(palette.color(QPalette::Active, QPalette::WindowText));
-}
-
 bool visualStyleActive(const QWidget* widget) {
     if (!widget)
         return false;
@@ -79,7 +59,7 @@ bool visualStyleActive(const QWidget* widget) {
     }
     if (style->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0)
         return false;
-    return !isHighContrast(widget->palette()) && !isDark(widget->palette());
+    return !isHighContrast(widget->palette()) && !isDarkPalette(widget->palette());
 }
 
 PaneImage loadPaneImage(const QString& location, const QString& name) {

@@ -11,7 +11,6 @@
 #include <optional>
 
 class QColor;
-class QPalette;
 class QWidget;
 
 namespace zelvano::pane {
@@ -24,13 +23,11 @@ enum class PaneLook {
 };
 
 // A theme counts as active unless the widget runs the classic "windows"
-// style (flat 3-D look, no visual styles), its palette is a high-contrast
-// one (window and window text at least 20:1 apart, e.g. black on white), or
-// a dark one (window darker than window text): the themed image set is a
-// light theme and would stand out of a dark window.
+// style (flat 3-D look, no visual styles), the scheme is a high-contrast one
+// (ContrastRule.h: the system's setting, or window and window text at least
+// 20:1 apart), or a dark one (window darker than window text): the themed
+// image set is a light theme and would stand out of a dark window.
 bool visualStyleActive(const QWidget* widget);
-bool isHighContrast(const QPalette& palette);
-bool isDark(const QPalette& palette);
 
 // One picture at 1x and, when shipped, 2x for HiDPI screens.
 struct PaneImage {

@@ -170,6 +170,10 @@ ThemeOffer shellStyleTheme(const QString& themeFile, const QString& colourScheme
 }
 
 ThemeOffer systemTheme(const QWidget* pane) {
+    // Under high contrast or a dark scheme the shell's images, made for a
+    // light scheme, give way to the classic look in the scheme's colours.
+    if (pane && !visualStyleActive(pane))
+        return {};
     // The top-level window's handle, only if it has one already: asking a
     // child widget for its own would turn it into a native window.
     const HWND window = pane ? reinterpret_cast<HWND>(pane->window()->internalWinId()) : nullptr;

@@ -6,17 +6,21 @@
 #include "AboutPanel.h"
 #include "AboutTexts.h"
 #include "AppFont.h"
+#include "ContrastRule.h"
 #include "Deployment.h"
 #include "HelpActions.h"
 #include "HyperLink.h"
 #include "LineShape.h"
 #include "Platform.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTextDocument>
+
+#include <map>
 
 namespace zelvano::app::test {
 namespace {
@@ -228,6 +232,87 @@ TEST_F(AboutPanelTest, TheFocusIsSeenOnEveryTextAndLink) {
     EXPECT_EQ(marked, 7);
     EXPECT_FALSE(about().isAncestorOf(QApplication::focusWidget())) << "the focus has left";
     EXPECT_EQ(about().grab().toImage(), unfocused);
+}
+
+// How far the strongest colour in `rect` stands from the commonest there,
+// its ground.
+double strongestContrast(const QImage& image, const QRect& rect) {
+    std::map<QRgb, int> counts;
+    const QRect inside = rect & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    if (counts.empty())
+        return 0;
+    const QColor ground = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                              return a.second < b.second;
+                          })->first;
+    double best = 1;
+    for (const auto& [colour, count] : counts)
+        best = std::max(best, contrastRatio(QColor(colour), ground));
+    return best;
+}
+
+QPalette schemePalette(QColor window, QColor ground, QColor text, QColor highlight,
+                       QColor highlightedText, QColor link) {
+    QPalette palette(window);
+    palette.setColor(QPalette::Base, ground);
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightedText);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    return palette;
+}
+
+// A scheme changed while the program runs recolours the pane's titles and
+// items and the links at once: each text then stands 4.5:1 from its ground.
+TEST_F(AboutPanelTest, ASchemeChangeRecoloursThePaneAndTheLinks) {
+    click(QStringLiteral("HELP:4"));
+    const struct {
+        const char* name;
+        QPalette palette;
+    } schemes[] = {
+        {"dark", schemePalette(QColor(50, 50, 50), QColor(36, 36, 36), Qt::white,
+                               QColor(48, 140, 198), Qt::white, QColor(48, 140, 198))},
+        {"high contrast black", schemePalette(Qt::black, Qt::black, Qt::white,
+                                              QColor(0x1a, 0xeb, 0xff), Qt::black, Qt::blue)},
+    };
+    for (const auto& scheme : schemes) {
+        SCOPED_TRACE(scheme.name);
+        QApplication::setPalette(scheme.palette);
+        QCoreApplication::processEvents();
+        const QImage panel = about().grab().toImage();
+        for (const char* name : {"Hyperlink1", "Hyperlink2"}) {
+            const QWidget* link = child(name);
+            const QRect place(link->mapTo(&about(), QPoint(0, 0)), link->size());
+            const qreal ratio = panel.devicePixelRatio();
+            EXPECT_GE(
+                strongestContrast(panel, QRect(place.topLeft() * ratio, place.size() * ratio)),
+                kTextContrast)
+                << name;
+        }
+        const QImage shown = pane().grab().toImage();
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&pane());
+        ASSERT_NE(root, nullptr);
+        int texts = 0;
+        for (int i = 0; i < root->childCount(); ++i) {
+            const QAccessibleInterface* element = root->child(i);
+            // Inside the panel's frame, which is no text.
+            const QRect place =
+                element->rect().translated(-pane().mapToGlobal(QPoint(0, 0))).adjusted(2, 0, -2, 0);
+            if (element->text(QAccessible::Name).isEmpty() || place.isEmpty())
+                continue;
+            ++texts;
+            const qreal ratio = shown.devicePixelRatio();
+            EXPECT_GE(
+                strongestContrast(shown, QRect(place.topLeft() * ratio, place.size() * ratio)),
+                kTextContrast)
+                << element->text(QAccessible::Name).toStdString();
+        }
+        EXPECT_GT(texts, 4);
+    }
+    QApplication::setPalette(QPalette());
 }
 
 // The document "Лицензионное соглашение" opens lies beside the program in the
