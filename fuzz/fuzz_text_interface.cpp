@@ -4,7 +4,9 @@
 // read-only result box. Each input is a list of calls: a byte picks the box
 // and the call, four bytes make each offset, a length byte and that many
 // UTF-16 units make a text. Checked, besides the sanitizers' findings:
-// - a read gives a piece of the text, and offsets within it or -1;
+// - a read of a range gives that range of the text, held within it;
+// - a read of a word, sentence or line gives the text between the offsets it
+//   returns, which lie within the text, or nothing with -1, -1;
 // - the result box's text never changes;
 // - the quantity box keeps to its length limit, and an edit that inserts
 //   nothing leaves the text with one piece taken out, or as it was.
@@ -14,6 +16,7 @@
 #include "accessibility/TextBoxAccessible.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <cstdint>
@@ -49,8 +52,10 @@ public:
     }
     QString text() {
         QString out;
-        for (int n = byte(); n > 0 && !done(); --n)
-            out.append(QChar(static_cast<char16_t>(byte() << 8 | byte())));
+        for (int n = byte(); n > 0 && !done(); --n) {
+            const int high = byte();
+            out.append(QChar(static_cast<char16_t>(high << 8 | byte())));
+        }
         return out;
     }
 
@@ -79,12 +84,40 @@ Window& window() {
     return shown;
 }
 
+// A range within the text reads exactly that range; any other reads a
+// piece of the text.
+void checkRange(const QString& all, const QString& piece, int start, int end) {
+    const bool within = 0 <= start && start <= end && end <= all.size();
+    if (within ? piece != all.mid(start, end - start) : !all.contains(piece))
+        fail("a range read another piece",
+             QStringLiteral("%1 %2 [%3]").arg(start).arg(end).arg(piece));
+}
+
+// What the text interface promises for a word, sentence or line: the piece
+// between the offsets returned, or none with -1, -1.
 void checkPiece(const QString& all, const QString& piece, int start, int end) {
-    if (!all.contains(piece))
-        fail("read outside the text", piece);
-    const bool none = start == -1 && end == -1;
-    if (!none && !(0 <= start && start <= end && end <= all.size()))
+    if (start == -1 && end == -1) {
+        if (!piece.isEmpty())
+            fail("a piece read with offsets -1, -1", piece);
+        return;
+    }
+    if (!(0 <= start && start <= end && end <= all.size()))
         fail("offsets outside the text", QStringLiteral("%1 %2").arg(start).arg(end));
+    if (piece != all.mid(start, end - start))
+        fail("a piece other than the text at its offsets",
+             QStringLiteral("%1 %2 [%3]").arg(start).arg(end).arg(piece));
+}
+
+// The boundary-read calls, which return the piece's offsets through pointers.
+using PieceRead = QString (TextBoxAccessible::*)(int, QAccessible::TextBoundaryType, int*,
+                                                 int*) const;
+
+void readPiece(const TextBoxAccessible& iface, PieceRead read, const QString& all, int offset,
+               QAccessible::TextBoundaryType boundary) {
+    int start = 0;
+    int end = 0;
+    const QString piece = (iface.*read)(offset, boundary, &start, &end);
+    checkPiece(all, piece, start, end);
 }
 
 // `after` is `before` with one piece taken out, or `before` itself.
@@ -99,24 +132,26 @@ bool onePieceRemoved(const QString& before, const QString& after) {
 }
 
 void call(TextBoxAccessible& iface, std::uint8_t which, Reader& in) {
-    const QString before = iface.text(QAccessible::Value);
+    // What the interface reads: the box's own text, shown plainly in both.
+    const QString before = static_cast<QLineEdit*>(iface.object())->text();
     int start = 0;
     int end = 0;
     const auto boundary = static_cast<QAccessible::TextBoundaryType>(in.byte() % 6);
     switch (which % 17) {
     case 0: {
         const int a = in.offset();
-        checkPiece(before, iface.text(a, in.offset()), 0, 0);
+        const int b = in.offset();
+        checkRange(before, iface.text(a, b), a, b);
         break;
     }
     case 1:
-        checkPiece(before, iface.textAtOffset(in.offset(), boundary, &start, &end), start, end);
+        readPiece(iface, &TextBoxAccessible::textAtOffset, before, in.offset(), boundary);
         break;
     case 2:
-        checkPiece(before, iface.textBeforeOffset(in.offset(), boundary, &start, &end), start, end);
+        readPiece(iface, &TextBoxAccessible::textBeforeOffset, before, in.offset(), boundary);
         break;
     case 3:
-        checkPiece(before, iface.textAfterOffset(in.offset(), boundary, &start, &end), start, end);
+        readPiece(iface, &TextBoxAccessible::textAfterOffset, before, in.offset(), boundary);
         break;
     case 4: {
         const int a = in.offset();

@@ -45,6 +45,14 @@ snapshot() {
 }
 # Waits until every program of the prefix has ended.
 settle() { timeout 300 "$wineserver" -w || fail "$1 did not end"; }
+# Runs an installer or uninstaller and gives its exit status; one that has not
+# ended within 300 s is a failure.
+setup() {
+    local status=0
+    timeout 300 "$wine" "$@" || status=$?
+    ((status != 124)) || fail "$(basename "$1") $2 did not end within 300 s"
+    return "$status"
+}
 value() { "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
           sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 
@@ -79,7 +87,7 @@ uninstall() {
     local uninstaller
     uninstaller=$(value UninstallString)
     uninstaller=${uninstaller//\"/}
-    "$wine" "$uninstaller" /S || fail "the uninstaller failed (exit status $?)"
+    setup "$uninstaller" /S || fail "the uninstaller failed (exit status $?)"
     settle "the uninstaller"
     [[ ! -e $folder ]] || fail "the install folder is still there: $(cd "$folder" && find . | head)"
     [[ ! -e $shortcut ]] || fail "the shortcut is still there"
@@ -98,7 +106,7 @@ if [[ -n $zip ]]; then
 fi
 
 snapshot before
-"$wine" "$installer" /S || fail "the installer failed (exit status $?)"
+setup "$installer" /S || fail "the installer failed (exit status $?)"
 settle "the installer"
 snapshot installed
 
@@ -141,10 +149,10 @@ program=$!
 DISPLAY=:$number timeout 120 xdotool search --sync --onlyvisible --name '^Zelvano 3\.0$' >/dev/null ||
     fail "the installed zelvano.exe showed no window within 120 s"
 code=0
-"$wine" "$installer" /S || code=$?
+setup "$installer" /S || code=$?
 ((code == 2)) || fail "the installer over a running zelvano.exe exited with $code, not 2"
 code=0
-"$wine" "$folder/Uninstall.exe" /S "_?=$(wine_env LOCALAPPDATA)\\Programs\\Zelvano" || code=$?
+setup "$folder/Uninstall.exe" /S "_?=$(wine_env LOCALAPPDATA)\\Programs\\Zelvano" || code=$?
 ((code == 2)) || fail "the uninstaller beside a running zelvano.exe exited with $code, not 2"
 contents >"$work/contents.after"
 diff "$work/contents.before" "$work/contents.after" >"$work/diff" ||
@@ -159,16 +167,16 @@ uninstall
 
 # Over an older version, then over the same one: replaced in place.
 if [[ -n $older ]]; then
-    "$wine" "$older" /S || fail "the older installer failed (exit status $?)"
+    setup "$older" /S || fail "the older installer failed (exit status $?)"
     settle "the older installer"
     [[ $(value DisplayVersion) == "$(version_of "$older")" ]] ||
         fail "the older installer's DisplayVersion is '$(value DisplayVersion)'"
     (cd "$folder" && find . -type f | sed 's|^\./||' | sort) >"$work/older.list"
-    "$wine" "$installer" /S || fail "the installer over the older version failed (exit status $?)"
+    setup "$installer" /S || fail "the installer over the older version failed (exit status $?)"
     settle "the installer over the older version"
     check_install "$version"
 fi
-"$wine" "$installer" /S || fail "the installer over the same version failed (exit status $?)"
+setup "$installer" /S || fail "the installer over the same version failed (exit status $?)"
 settle "the installer over the same version"
 check_install "$version"
 uninstall

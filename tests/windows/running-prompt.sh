@@ -3,8 +3,10 @@
 # answered with the mouse as a user answers it, on a virtual display in a
 # fresh Wine prefix: "Отмена" in the uninstaller's question leaves the install
 # as it was and ends it with 2; in the installer's, "Повтор" while the program
-# still runs asks again, and "Повтор" once it is closed goes on and installs.
-# Pictures of the questions go to OUT-DIR.
+# still runs asks again, and "Повтор" once it is closed goes on and installs:
+# a file taken out of the install and one changed beforehand are as the
+# first install made them afterwards. Every wait has a limit. Pictures of the
+# questions go to OUT-DIR.
 #   tests/windows/running-prompt.sh INSTALLER.exe OUT-DIR
 set -euo pipefail
 installer=$(realpath "$1")
@@ -13,10 +15,30 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-prefix.sh"
 mkdir -p "$out"
 work=$(mktemp -d)
+# The reason is told even when the picture of the screen cannot be taken.
 fail() {
-    [[ -n ${DISPLAY:-} ]] && import -window root "$out/failure.png" 2>/dev/null
-    echo "running-prompt: $* (the screen: $out/failure.png)" >&2
+    local screen="no picture of the screen"
+    if [[ -n ${DISPLAY:-} ]] && timeout 20 import -window root "$out/failure.png" 2>/dev/null; then
+        screen="the screen: $out/failure.png"
+    fi
+    echo "running-prompt: $* ($screen)" >&2
     exit 1
+}
+# Waits at most SECONDS for the background process PID to end and puts its
+# exit status in $code; when it has not ended by then, it is stopped and WHAT
+# is the failure.
+wait_for() { # PID SECONDS WHAT
+    local i
+    for ((i = 0; i < $2 * 2; i++)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.5
+    done
+    if kill -0 "$1" 2>/dev/null; then
+        kill "$1" 2>/dev/null || true
+        fail "$3 did not end within $2 s"
+    fi
+    code=0
+    wait "$1" || code=$?
 }
 
 wine_prefix "$work/prefix" --no-window-manager
@@ -26,8 +48,8 @@ export LC_ALL=ru_RU.UTF-8
 
 local_appdata=$(wine_env LOCALAPPDATA)
 folder=$(wine_unix_path "$local_appdata")/Programs/Zelvano
-"$wine" "$installer" /S || fail "the silent install failed (exit status $?)"
-"$wineserver" -w
+timeout 300 "$wine" "$installer" /S || fail "the silent install failed (exit status $?)"
+timeout 300 "$wineserver" -w || fail "the silent install's programs did not end within 300 s"
 contents() { (cd "$folder" && find . -type f -exec sha256sum {} + | sort); }
 contents >"$work/before"
 wine_keep_server
@@ -61,7 +83,7 @@ question() {
 }
 # Keys go to the window that has the focus: Wine takes no keys sent to another.
 keys() { # WINDOW KEY...
-    xdotool windowfocus --sync "$1"
+    timeout 10 xdotool windowfocus --sync "$1" || fail "window $1 did not take the focus"
     xdotool key --delay 500 "${@:2}"
 }
 # Clicks the question's first button (Повтор) or its last (Отмена).
@@ -87,10 +109,14 @@ shown=$(windows)
 setup=$!
 question=$(question "$shown") || fail "the uninstaller asked nothing while zelvano.exe ran"
 answer "$question" last uninstall-question
-code=0
-wait "$setup" || code=$?
+wait_for "$setup" 60 "the uninstaller answered with Отмена"
 ((code == 2)) || fail "the uninstaller answered with Отмена exited with $code, not 2"
 contents | diff "$work/before" - >/dev/null || fail "the install changed after Отмена"
+
+# A file taken out and one changed, which only an install puts back.
+rm "$folder/License.rtf"
+echo changed >>"$folder/zelvano-convert.exe"
+contents >"$work/changed"
 
 # The installer asks once its pages are through (Принимаю, Установить).
 shown=$(windows)
@@ -104,7 +130,7 @@ question=$(question "$shown") || fail "the installer asked nothing while zelvano
 shown=$(windows)
 answer "$question" first install-question
 question=$(question "$shown") || fail "Повтор while zelvano.exe ran did not ask again"
-contents | diff "$work/before" - >/dev/null || fail "the install changed while zelvano.exe ran"
+contents | diff "$work/changed" - >/dev/null || fail "the install changed while zelvano.exe ran"
 # Closed, then Повтор: the installer goes on to its last page.
 eval "$(xdotool getwindowgeometry --shell "$program_window")"
 xdotool mousemove --window "$program_window" $((WIDTH - 11)) 10 click 1 # its caption's ✕
@@ -113,12 +139,15 @@ shown=$(windows)
 answer "$question" first install-question-again
 sleep 5
 kill -0 "$setup" 2>/dev/null || fail "the installer ended after Повтор instead of installing"
-[[ -f $folder/Uninstall.exe && -f $folder/zelvano.exe ]] || fail "Повтор did not install"
+for _ in $(seq 60); do
+    [[ -f $folder/License.rtf ]] && break
+    sleep 1
+done
+[[ -f $folder/License.rtf ]] || fail "Повтор did not install: License.rtf is still missing after 60 s"
 # Готово on the last page, without starting the program.
 keys "$wizard" space Return
-for _ in $(seq 60); do kill -0 "$setup" 2>/dev/null || break; sleep 1; done
-code=0
-wait "$setup" || code=$?
+wait_for "$setup" 60 "the installer after Готово"
 ((code == 0)) || fail "the installer exited with $code after Повтор"
-contents | diff "$work/before" - >/dev/null || fail "the files installed after Повтор differ from the first install's"
-echo "running-prompt: Отмена left the install as it was (exit 2); Повтор asked again while zelvano.exe ran, and installed once it was closed"
+contents | diff "$work/before" - >"$work/diff" ||
+    fail "the files installed after Повтор differ from the first install's:"$'\n'"$(cat "$work/diff")"
+echo "running-prompt: Отмена left the install as it was (exit 2); Повтор asked again while zelvano.exe ran, and installed once it was closed, a missing and a changed file as the first install made them"

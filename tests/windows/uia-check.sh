@@ -30,7 +30,7 @@ cp "$system32/uiautomationcore.dll" "$out/uiautomationcore.dll.wine" 2>/dev/null
 cp "$uia/uiautomationcore.dll" "$system32/uiautomationcore.dll"
 rm -f "$log"
 restore() {
-    timeout 30 "$wineserver" -w 2>/dev/null
+    timeout 30 "$wineserver" -w 2>/dev/null || echo "uia-check: Wine's programs did not end within 30 s"
     kill "$xvfb" 2>/dev/null
     cp "$log" "$out/uia-log.txt" 2>/dev/null
     if [[ -f $out/uiautomationcore.dll.wine ]]; then
@@ -38,7 +38,8 @@ restore() {
     fi
 }
 trap restore EXIT
-"$wineserver" -w 2>/dev/null
+timeout 120 "$wineserver" -w 2>/dev/null ||
+    { echo "uia-check: the prefix's programs did not end within 120 s"; exit 1; }
 
 (cd "$(dirname "$exe")" &&
     exec env LC_ALL=ru_RU.UTF-8 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n" \
@@ -47,7 +48,7 @@ program=$!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Zelvano 3\.0$' | head -n 1)
 [[ -n $window ]] || { echo "uia-check: no window titled 'Zelvano 3.0' within 120 s"; exit 1; }
 sleep 3 # the first paint
-xdotool windowfocus --sync "$window"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
 
 keys() { xdotool key --window "$window" --delay 150 "$@"; sleep 0.7; }
 lines() { wc -l <"$log" 2>/dev/null || echo 0; }
@@ -63,19 +64,22 @@ key_to() {
     fail "$1 never brought the focus to '$2' (last: '$(focused)')"
     return 1
 }
-# The element records of a new walk of the tree, asked for as a reader does
-# (numbered from the log: this runs in a subshell).
+# A new walk of the tree, asked for as a reader does: its element records
+# go to $walk, none when the window did not answer (a failure).
+walk=
 tree() {
     local snapshot
     snapshot=$(($(grep -c '^tree.*begin$' "$log" 2>/dev/null) + 1))
-    "$wine" "$uia/uia-ask.exe" 'Zelvano 3.0' "$snapshot" >/dev/null 2>&1 ||
-        fail "the window did not answer the request for its elements"
-    awk -F'\t' -v s="$snapshot" '$1 == "element" && $2 == s' "$log"
+    walk=
+    timeout 60 "$wine" "$uia/uia-ask.exe" 'Zelvano 3.0' "$snapshot" >/dev/null 2>&1 ||
+        { fail "the window did not answer request $snapshot for its elements"; return 1; }
+    walk=$(awk -F'\t' -v s="$snapshot" '$1 == "element" && $2 == s' "$log")
+    [[ -n $walk ]] || { fail "request $snapshot for the elements brought none back"; return 1; }
 }
 
 # The first request turns UI Automation on.
-start=$(tree)
-[[ -n $start ]] || { fail "no element tree came back"; exit 1; }
+tree || exit 1
+start=$walk
 
 # Every focusable element has a name; each kind is the control type a
 # reader expects; the unit lists are groups holding their buttons.
@@ -84,15 +88,15 @@ unnamed=$(awk -F'\t' '$6 == "focusable" && $5 == ""' <<<"$start")
 focusable=$(awk -F'\t' '$6 == "focusable"' <<<"$start" | wc -l)
 types=$(awk -F'\t' '$6 == "focusable" { print $4 }' <<<"$start" | sort | uniq -c |
     awk '{ printf "%s%s %s", sep, $1, $2; sep = ", " }')
-expect_element() { # TYPE NAME FIELD-PATTERN
-    awk -F'\t' -v t="$1" -v n="$2" -v f="$3" '$4 == t && $5 == n && $0 ~ f { found = 1 }
-        END { exit !found }' <<<"${4:-$start}" || fail "no $1 '$2' with $3 in the tree"
+expect_element() { # RECORDS TYPE NAME FIELD-PATTERN
+    awk -F'\t' -v t="$2" -v n="$3" -v f="$4" '$4 == t && $5 == n && $0 ~ f { found = 1 }
+        END { exit !found }' <<<"$1" || fail "no $2 '$3' with $4 in the tree"
 }
-expect_element Edit "Количество единиц" "value=rw:"
-expect_element Edit "Результат" "value=ro:"
-expect_element Button "Справка" "expand=Expanded"
-expect_element Hyperlink "Вес" "focusable"
-expect_element Custom "" "announcer"
+expect_element "$start" Edit "Количество единиц" "value=rw:"
+expect_element "$start" Edit "Результат" "value=ro:"
+expect_element "$start" Button "Справка" "expand=Expanded"
+expect_element "$start" Hyperlink "Вес" "focusable"
+expect_element "$start" Custom "" "announcer"
 # Every unit button lies in the group "Из:" or "В:", as many in each.
 held=$(awk -F'\t' '
     $4 == "Group" && ($5 == "Из:" || $5 == "В:") { depth = $3; group = $5; next }
@@ -134,9 +138,10 @@ conversion=$(since "$mark")
 grep -qP '^(notification\t.*\t|property\tValue\.Value\t.*\t)4,409245244$' <<<"$conversion" ||
     fail "the conversion raised no notification (nor value change) carrying 4,409245244"
 grep -q '^event	AutomationFocusChanged' <<<"$conversion" && fail "the conversion moved the focus"
-after=$(tree)
-expect_element Edit "Результат" "value=ro:4,409245244" "$after"
-expect_element RadioButton "Килограмм" "selected=1" "$after"
+tree
+after=$walk
+expect_element "$after" Edit "Результат" "value=ro:4,409245244"
+expect_element "$after" RadioButton "Килограмм" "selected=1"
 
 # The help bar collapsed and expanded from its title.
 key_to Tab "Справка"
@@ -146,15 +151,17 @@ keys space
 collapsed=$(since "$mark")
 grep -qP '^property\tExpandCollapse\.ExpandCollapseState\tButton\tСправка\tExpanded\tCollapsed$' \
     <<<"$collapsed" || fail "collapsing 'Справка' raised no state change:"$'\n'"$collapsed"
-shrunk=$(tree)
-expect_element Button "Справка" "expand=Collapsed" "$shrunk"
+tree
+shrunk=$walk
+expect_element "$shrunk" Button "Справка" "expand=Collapsed"
 mark=$(lines)
 keys space
 expanded=$(since "$mark")
 grep -qP '^property\tExpandCollapse\.ExpandCollapseState\tButton\tСправка\tCollapsed\tExpanded$' \
     <<<"$expanded" || fail "expanding 'Справка' raised no state change:"$'\n'"$expanded"
-grown=$(tree)
-expect_element Button "Справка" "expand=Expanded" "$grown"
+tree
+grown=$walk
+expect_element "$grown" Button "Справка" "expand=Expanded"
 shrunk=$(awk 'END { print NR }' <<<"$shrunk")
 grown=$(awk 'END { print NR }' <<<"$grown")
 ((shrunk < before && grown == before)) ||

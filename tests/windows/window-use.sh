@@ -38,17 +38,22 @@ done
 
 # A session started without a display by the commands above would take the
 # program in too, without a window driver: it is ended first.
-"$wineserver" -w 2>/dev/null
+settle() {
+    timeout 120 "$wineserver" -w 2>/dev/null ||
+        { echo "window-use: the prefix's programs did not end within 120 s"; exit 1; }
+}
+settle
 
 program=
 window=
+focus() { timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"; }
 start() {
     (cd "$(dirname "$exe")" && exec env "$@" "$wine" "$(basename "$exe")") &
     program=$!
     window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Zelvano 3\.0$' | head -n 1)
     [[ -n $window ]] || { echo "window-use: no window titled 'Zelvano 3.0' within 120 s"; exit 1; }
     sleep 3 # the first paint
-    xdotool windowfocus --sync "$window"
+    focus
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.5; }
 keys() { xdotool key --window "$window" --delay 150 "$@"; sleep 0.5; }
@@ -75,7 +80,7 @@ result() {
 close() {
     # After a stand-in handler's console has come and gone, Wine takes Alt+F4
     # only once the window has had a click again.
-    xdotool windowfocus --sync "$window"
+    focus
     click 110 390
     keys alt+F4
     for _ in $(seq 60); do
@@ -109,7 +114,7 @@ wait_opened() {
 ups=()
 for n in 1 2 3; do
     ups+=(Up)
-    xdotool windowfocus --sync "$window"
+    focus
     pane_keys End "${ups[@]}" Return
     wait_opened $n
 done
@@ -119,7 +124,7 @@ pane_keys End Return
 import -window "$window" "$out/window-about.png"
 click 420 70
 wait_opened 4
-xdotool windowfocus --sync "$window"
+focus
 click 420 86
 wait_opened 5
 folder=$("$wine" winepath -w "$(dirname "$exe")" 2>/dev/null | tr -d '\r')
@@ -146,7 +151,7 @@ decimal_before=$(setting sDecimal)
 thousand_before=$(setting sThousand)
 set_setting sDecimal ,
 set_setting sThousand ' '
-"$wineserver" -w 2>/dev/null
+settle
 start LC_ALL=C.UTF-8
 convert_weight
 got=$(result)

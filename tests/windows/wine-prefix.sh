@@ -4,8 +4,10 @@
 # Tahoma (fonts-wine) is not offered to programs unless it lies there, and
 # without it every face falls back to DejaVu, whose wider captions are cut.
 #   source wine-prefix.sh; wine_prefix DIR [--no-window-manager]
-#   (exports WINEPREFIX=DIR)
+#   (exports WINEPREFIX=DIR; exit 1 when Wine failed to make it or took
+#   more than 300 s)
 #   wine_keep_server: keep the prefix's server running until wineserver -k
+#   (exit 1 when its system processes failed or took more than 120 s to start)
 #   wine_env NAME: the prefix's value of %NAME%
 #   wine_unix_path 'C:\a\b': that path in the prefix, as a Unix path
 #   wine_display WxH: a virtual display of that size at 96 DPI, exported as
@@ -23,11 +25,13 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=;winemenubuilder.exe
 
 wine_prefix() {
     export WINEPREFIX=$1
-    "$wine" wineboot --init >/dev/null 2>&1
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1 ||
+        { echo "wine-prefix: wineboot failed or took more than 300 s in $1" >&2; return 1; }
     if [[ ${2:-} == --no-window-manager ]]; then
         "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
-    "$wineserver" -w 2>/dev/null
+    timeout 300 "$wineserver" -w 2>/dev/null ||
+        { echo "wine-prefix: the programs of $1 did not end within 300 s" >&2; return 1; }
     cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
         "$WINEPREFIX/drive_c/windows/Fonts/"
 }
@@ -39,7 +43,9 @@ wine_prefix() {
 # open, so that whoever reads it waits for ever.
 wine_keep_server() {
     "$wineserver" -p >/dev/null 2>&1
-    "$wine" cmd /c exit >/dev/null 2>&1
+    timeout 120 "$wine" cmd /c exit >/dev/null 2>&1 ||
+        { echo "wine-prefix: the system processes failed or took more than 120 s to start" >&2
+          return 1; }
 }
 
 wine_env() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
