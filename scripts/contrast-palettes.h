@@ -93,6 +93,10 @@ inline constexpr std::array kPrescribed{
     Prescribed{"pane", "title:", "indicator",
                "the pane's collapse glyphs, its own greyscale images recoloured to the "
                "gradient caption colours"},
+    Prescribed{"pane", "title:", "edge",
+               "the bars' frames: a white line around the panel colour, on the pane's "
+               "gradient from blend(inactive caption, white, 128) to blend(active caption, "
+               "white, 192)"},
     Prescribed{"pane", "item:", "text",
                "pane links: blend(highlight, black, 192), hot blend(highlight, black, 240), on "
                "the panel colour blend(default panel colour, active caption, 230)"},

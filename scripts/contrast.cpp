@@ -310,6 +310,18 @@ void auditPane(Audit& a, frmMain& window) {
     QTest::mouseMove(&pane, away);
     const std::vector<PaneRow> rows = paneRows(pane);
     const QImage normal = shot(pane);
+    // A bar's frame: its panel, from below its title to below its last item.
+    for (auto title = rows.begin(); title != rows.end(); ++title) {
+        QRect panel;
+        for (auto item = title + 1; item != rows.end() && !item->title; ++item)
+            panel |= item->rect;
+        if (!title->title || panel.isEmpty())
+            continue;
+        panel.setTop(title->rect.bottom() + 1);
+        panel.setBottom(panel.bottom() + 6); // the panel's inner margin
+        a.inkOn(normal, QStringLiteral("pane/normal"), title->name, "edge", ring(panel),
+                around(panel));
+    }
     for (const PaneRow& row : rows) {
         auditRow(a, normal, QStringLiteral("pane/normal"), row);
         QTest::mouseMove(&pane, row.rect.center());
@@ -395,6 +407,7 @@ int main(int argc, char** argv) {
         for (std::size_t id = 0; id < kPanelCount; ++id)
             auditPanel(audit, window, static_cast<PanelId>(id));
         auditPane(audit, window);
+        window.taskPane()->clearFocus(); // no focus mark in the pictures
         for (const auto& [id, view] :
              {std::pair{PanelId::Length, "window"}, std::pair{PanelId::About, "about"}}) {
             window.showPanel(id);
