@@ -31,13 +31,14 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <tuple>
 
 using namespace zelvano::app;
 
 namespace {
 
 constexpr int kRing = 2;        // width of an edge and of the ground around it
-constexpr int kInk = 4;         // pixels of one colour that make ink
+constexpr int kInk = 2;         // pixels of one colour that make ink
 constexpr int kGlyphWidth = 23; // a bar title's glyph, at the strip's right end
 
 double luminance(QRgb c) {
@@ -206,6 +207,7 @@ void auditPanel(Audit& a, frmMain& window, PanelId id) {
     const QImage before = shot(window);
     const QString place = panel->objectName();
     std::vector<std::pair<QWidget*, QString>> focusable;
+    std::vector<std::tuple<QRadioButton*, QString, QRect, QRect>> radios; // name, mark, whole
     for (QAccessibleInterface* e : visibleTree(QAccessible::queryAccessibleInterface(panel))) {
         auto* w = qobject_cast<QWidget*>(e->object());
         const QRect r = local(window, e->rect());
@@ -222,6 +224,8 @@ void auditPanel(Audit& a, frmMain& window, PanelId id) {
             const QRect label = w->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, w);
             a.text(before, place, name, label.translated(r.topLeft()));
             a.inkOn(before, place, name, "indicator", mark.translated(r.topLeft()), around(r));
+            radios.emplace_back(qobject_cast<QRadioButton*>(w), name, mark.translated(r.topLeft()),
+                                r);
             break;
         }
         case QAccessible::Button:
@@ -254,6 +258,12 @@ void auditPanel(Audit& a, frmMain& window, PanelId id) {
         w->setFocus(Qt::TabFocusReason);
         window.setAttribute(Qt::WA_KeyboardFocusChange); // as after a Tab
         a.focus(before, shot(window), place, name, QRect(w->mapTo(&window, QPoint()), w->size()));
+    }
+    window.taskPane()->setFocus(Qt::OtherFocusReason);
+    for (const auto& [radio, name, mark, whole] : radios) {
+        radio->setChecked(true);
+        a.inkOn(shot(window), place, name + QStringLiteral(" checked"), "indicator", mark,
+                around(whole));
     }
 }
 
