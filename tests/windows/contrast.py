@@ -7,6 +7,7 @@ around it. Prints one line per region; exits 1 when one is
 below 4.5:1 (text) or 3:1 (edges and indicators).
   contrast.py SCHEME VIEW PICTURE.ppm   (VIEW: window or about)"""
 
+import re
 import sys
 from collections import Counter
 
@@ -44,27 +45,16 @@ REGIONS = {
     ],
 }
 RING = 2  # width of an edge and of the ground around it
-INK = 4  # pixels of one colour that make ink
+INK = 2  # pixels of one colour that make ink
 
 
 def read_ppm(path):
     with open(path, "rb") as f:
         data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or fields[3] != b"255":
-        sys.exit(f"contrast.py: {path} is no 8-bit binary PPM")
-    width, pixels = int(fields[1]), data[pos + 1:]
+    header = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", data)
+    if not header:
+        sys.exit(f"contrast.py: {path} is no 8-bit binary PPM without comments")
+    width, pixels = int(header[1]), data[header.end():]
     return lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
 
 
