@@ -6,7 +6,8 @@
 // contrast with it among those frequent enough to be ink rather than
 // smoothing. One line per element; the exit status is 1 when an element falls
 // below 4.5:1 (text) or 3:1 (the rest) and is no prescribed default colour.
-// Usage: contrast [--pictures DIR] [SCHEME...]   (default: every scheme)
+// Usage: contrast [--pictures DIR] [SCHEME...]   (default: every scheme, each
+// in a process of its own)
 // --pictures writes the window with the length panel and with the about
 // panel in each scheme, SCHEME-window.png and SCHEME-about.png.
 
@@ -22,6 +23,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QProcess>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTest>
@@ -381,56 +383,76 @@ QPalette paletteOf(const contrast::Scheme& scheme, const QPalette& programs) {
     return p;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+// One scheme in this process, with the environment set before the program's
+// start-up code reads it.
+int auditScheme(int argc, char** argv, const contrast::Scheme& scheme, const QString& pictures) {
+    if (scheme.highContrast)
+        qputenv("ZELVANO_HIGH_CONTRAST", "1");
+    else
+        qunsetenv("ZELVANO_HIGH_CONTRAST");
     QApplication app(argc, argv);
     modMain::prepareApplication(app);
     QAccessible::setActive(true);
-    const QPalette programs = QApplication::palette();
-    QStringList wanted = app.arguments().mid(1);
-    QString pictures;
-    if (wanted.size() >= 2 && wanted.first() == QLatin1String("--pictures")) {
-        pictures = wanted.at(1);
-        wanted = wanted.mid(2);
+    QApplication::setPalette(paletteOf(scheme, QApplication::palette()));
+    RecordingServices services;
+    frmMain window(services);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "contrast: the window was not active within 5 s\n");
+        return 2;
     }
-    int failures = 0;
-    std::vector<Audit> done;
+    const QString name = QString::fromLatin1(scheme.name);
+    Audit audit{name};
+    for (std::size_t id = 0; id < kPanelCount; ++id)
+        auditPanel(audit, window, static_cast<PanelId>(id));
+    auditPane(audit, window);
+    window.taskPane()->clearFocus(); // no focus mark in the pictures
+    for (const auto& [id, view] :
+         {std::pair{PanelId::Length, "window"}, std::pair{PanelId::About, "about"}}) {
+        window.showPanel(id);
+        if (!pictures.isEmpty())
+            shot(window).save(
+                QStringLiteral("%1/%2-%3.png").arg(pictures, name, QLatin1String(view)));
+    }
+    std::printf("%s: %d elements, %d below the ratio, %d prescribed colours below it\n",
+                scheme.name, audit.checked, audit.failures, audit.prescribed);
+    return audit.failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+// Several schemes: each in a process of its own.
+int main(int argc, char** argv) {
+    QString pictures;
+    QStringList wanted;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--pictures") == 0 && i + 1 < argc)
+            pictures = QString::fromLocal8Bit(argv[++i]);
+        else
+            wanted << QString::fromLocal8Bit(argv[i]);
+    }
+    int status = 0;
     for (const contrast::Scheme& scheme : contrast::kSchemes) {
         const QString name = QString::fromLatin1(scheme.name);
         if (!wanted.isEmpty() && !wanted.contains(name))
             continue;
-        if (scheme.highContrast)
-            qputenv("ZELVANO_HIGH_CONTRAST", "1");
-        else
-            qunsetenv("ZELVANO_HIGH_CONTRAST");
-        QApplication::setPalette(paletteOf(scheme, programs));
-        RecordingServices services;
-        frmMain window(services);
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window)) {
-            std::fprintf(stderr, "contrast: the window was not active within 5 s\n");
+        if (wanted.size() == 1)
+            return auditScheme(argc, argv, scheme, pictures);
+        QProcess one;
+        one.setProcessChannelMode(QProcess::ForwardedChannels);
+        one.start(QString::fromLocal8Bit(argv[0]),
+                  pictures.isEmpty() ? QStringList{name}
+                                     : QStringList{QStringLiteral("--pictures"), pictures, name});
+        if (!one.waitForFinished(300'000)) {
+            std::fprintf(stderr, "contrast: %s did not end within 300 s\n", scheme.name);
             return 2;
         }
-        Audit audit{name};
-        for (std::size_t id = 0; id < kPanelCount; ++id)
-            auditPanel(audit, window, static_cast<PanelId>(id));
-        auditPane(audit, window);
-        window.taskPane()->clearFocus(); // no focus mark in the pictures
-        for (const auto& [id, view] :
-             {std::pair{PanelId::Length, "window"}, std::pair{PanelId::About, "about"}}) {
-            window.showPanel(id);
-            if (!pictures.isEmpty())
-                shot(window).save(
-                    QStringLiteral("%1/%2-%3.png").arg(pictures, name, QLatin1String(view)));
-        }
-        failures += audit.failures;
-        done.push_back(audit);
+        status = std::max(status, one.exitStatus() == QProcess::NormalExit ? one.exitCode() : 2);
     }
-    std::printf("\nscheme   elements  below the ratio  prescribed (default only)\n");
-    for (const Audit& a : done)
-        std::printf("%-8s %8d  %15d  %d\n", qPrintable(a.scheme), a.checked, a.failures,
-                    a.prescribed);
-    return failures == 0 ? 0 : 1;
+    if (wanted.size() == 1) {
+        std::fprintf(stderr, "contrast: no scheme '%s'\n", qPrintable(wanted.first()));
+        return 2;
+    }
+    return status;
 }
