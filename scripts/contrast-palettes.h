@@ -101,7 +101,8 @@ inline constexpr std::array kPrescribed{
                "pane links: blend(highlight, black, 192), hot blend(highlight, black, 240), on "
                "the panel colour blend(default panel colour, active caption, 230)"},
     Prescribed{"picAbout", "Hyperlink", "text",
-               "the about panel's links: ForeColor dark red (136, 0, 0) on the button face"},
+               "the about panel's links: ForeColor dark red (136, 0, 0), HoverColor the highlight, "
+               "on the button face"},
 };
 
 } // namespace contrast

@@ -210,13 +210,16 @@ void auditPanel(Audit& a, frmMain& window, PanelId id) {
     const QString place = panel->objectName();
     std::vector<std::pair<QWidget*, QString>> focusable;
     std::vector<std::tuple<QRadioButton*, QString, QRect, QRect>> radios; // name, mark, whole
+    std::vector<std::tuple<QWidget*, QString, QRect>> links;
     for (QAccessibleInterface* e : visibleTree(QAccessible::queryAccessibleInterface(panel))) {
         auto* w = qobject_cast<QWidget*>(e->object());
         const QRect r = local(window, e->rect());
         const QString name = nameOf(e);
         switch (e->role()) {
-        case QAccessible::StaticText:
         case QAccessible::Link:
+            links.emplace_back(w, name, r);
+            [[fallthrough]];
+        case QAccessible::StaticText:
             a.text(before, place, name, r);
             break;
         case QAccessible::RadioButton: {
@@ -262,6 +265,12 @@ void auditPanel(Audit& a, frmMain& window, PanelId id) {
         a.focus(before, shot(window), place, name, QRect(w->mapTo(&window, QPoint()), w->size()));
     }
     window.taskPane()->setFocus(Qt::OtherFocusReason);
+    for (const auto& [link, name, r] : links) {
+        QTest::mouseMove(link, link->rect().center());
+        a.text(shot(window), place, name + QStringLiteral(" hot"), r);
+        QTest::mouseMove(&window, QPoint(1, 1));
+        QTest::qWait(100); // the link ends its hover on a 50 ms timer
+    }
     for (const auto& [radio, name, mark, whole] : radios) {
         radio->setChecked(true);
         a.inkOn(shot(window), place, name + QStringLiteral(" checked"), "indicator", mark,
