@@ -27,7 +27,8 @@ trap cleanup EXIT
 wine_prefix "$work/prefix"
 colours='HKCU\Control Panel\Colors'
 while read -r name value; do
-    "$wine" reg add "$colours" /v "$name" /d "$value" /f >/dev/null 2>&1
+    timeout 60 "$wine" reg add "$colours" /v "$name" /d "$value" /f >/dev/null 2>&1 ||
+        { echo "high-contrast: the colour $name was not set within 60 s"; exit 1; }
 done <<'EOF'
 Window 0 0 0
 ButtonFace 0 0 0
@@ -38,8 +39,9 @@ HilightText 0 0 0
 HotTrackingColor 255 255 0
 GrayText 63 242 63
 EOF
-"$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
-    /v ThemeActive /d 0 /f >/dev/null 2>&1
+timeout 60 "$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d 0 /f >/dev/null 2>&1 ||
+    { echo "high-contrast: the visual style was not turned off within 60 s"; exit 1; }
 timeout 60 "$wineserver" -w 2>/dev/null ||
     { echo "high-contrast: the prefix's Wine server did not end within 60 s"; exit 1; }
 
@@ -54,8 +56,11 @@ timeout 20 xdotool windowfocus --sync "$window" ||
 
 failures=0
 measure() {
-    import -window "$window" "$out/hc-black-$1.png"
-    import -window "$window" "$work/$1.ppm"
+    local file
+    for file in "$out/hc-black-$1.png" "$work/$1.ppm"; do
+        timeout 30 import -window "$window" "$file" ||
+            { echo "high-contrast: no picture of the $1 within 30 s"; exit 1; }
+    done
     python3 "$here/contrast.py" hc-black "$1" "$work/$1.ppm" || failures=$((failures + 1))
 }
 measure window
