@@ -13,16 +13,18 @@ from collections import Counter
 
 # Regions in the window's client area, in pixels (x, y, width, height): the
 # length panel and the pane as the window opens, and the about panel, where
-# scripts/contrast finds them in High Contrast Black.
+# scripts/contrast finds them in High Contrast Black; the pane's second bar
+# where Wine draws it, lower, since Windows' font engine gives the items
+# 15-pixel lines.
 REGIONS = {
     "window": [
         ("pane title:Область", "text", (15, 17, 183, 22)),
         ("pane title:Область", "indicator", (197, 15, 24, 24)),
         ("pane item:Длина", "text", (14, 45, 205, 13)),
         ("pane item:Вес", "text", (14, 58, 205, 13)),
-        ("pane title:Справка", "text", (15, 172, 183, 22)),
-        ("pane title:Справка", "indicator", (197, 170, 24, 24)),
-        ("pane item:Информация о программе", "text", (14, 239, 205, 13)),
+        ("pane title:Справка", "text", (15, 186, 183, 24)),
+        ("pane title:Справка", "indicator", (197, 186, 24, 24)),
+        ("pane item:Информация о программе", "text", (14, 262, 205, 14)),
         ("Frame3", "text", (254, 16, 106, 11)),
         ("txtLengthFrom", "text", (267, 38, 107, 13)),
         ("txtLengthFrom", "edge", (264, 35, 113, 19)),
