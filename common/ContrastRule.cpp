@@ -13,9 +13,14 @@ namespace zelvano {
 
 namespace {
 
+// Read once: the painters ask for every colour they draw, and the variable is
+// set before the program starts.
 bool highContrastForced() {
-    const char* forced = std::getenv("ZELVANO_HIGH_CONTRAST");
-    return forced != nullptr && forced[0] == '1' && forced[1] == '\0';
+    static const bool forced = [] {
+        const char* value = std::getenv("ZELVANO_HIGH_CONTRAST");
+        return value != nullptr && value[0] == '1' && value[1] == '\0';
+    }();
+    return forced;
 }
 
 QColor active(const QPalette& palette, QPalette::ColorRole role) {
